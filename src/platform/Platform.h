@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/BatteryService.h"
+#include "platform/HardwareOverview.h"
+#include "platform/SystemControl.h"
+
+#include <memory>
+
+// Everything the diagnosis reads from the operating system. Built once for the
+// machine at hand; tests assemble one from fakes. Every member is safe to use
+// from the thread pool.
+struct Platform
+{
+    std::shared_ptr<const BatteryService> batteryService;
+    std::shared_ptr<const HardwareOverview> hardwareOverview;
+    std::shared_ptr<const SystemControl> systemControl;
+};
+
+// The backends of the operating system this build targets.
+Platform makeHostPlatform();

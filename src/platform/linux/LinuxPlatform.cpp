@@ -1,0 +1,13 @@
+#include "platform/Platform.h"
+#include "platform/linux/LinuxBatteryService.h"
+#include "platform/linux/LinuxHardwareOverview.h"
+#include "platform/linux/LinuxSystemControl.h"
+
+Platform makeHostPlatform()
+{
+    Platform platform;
+    platform.batteryService = std::make_shared<LinuxBatteryService>();
+    platform.hardwareOverview = std::make_shared<LinuxHardwareOverview>();
+    platform.systemControl = std::make_shared<LinuxSystemControl>();
+    return platform;
+}

@@ -1,0 +1,69 @@
+#include "support/FakePlatform.h"
+
+#include <cstring>
+
+namespace {
+
+class FakeBatteryService : public BatteryService
+{
+public:
+    explicit FakeBatteryService(std::optional<QVariantMap> properties)
+        : m_properties(std::move(properties))
+    {
+    }
+    std::optional<QVariantMap> properties(const QStringList &keys) const override
+    {
+        if (!m_properties)
+            return std::nullopt;
+        QVariantMap asked;
+        for (const QString &key : keys) {
+            if (m_properties->contains(key))
+                asked.insert(key, m_properties->value(key));
+        }
+        return asked;
+    }
+
+private:
+    std::optional<QVariantMap> m_properties;
+};
+
+class FakeHardwareOverview : public HardwareOverview
+{
+public:
+    explicit FakeHardwareOverview(std::optional<QByteArray> json)
+        : m_json(std::move(json))
+    {
+    }
+    std::optional<QByteArray> json() const override { return m_json; }
+
+private:
+    std::optional<QByteArray> m_json;
+};
+
+class FakeSystemControl : public SystemControl
+{
+public:
+    explicit FakeSystemControl(std::optional<QString> model)
+        : m_model(std::move(model))
+    {
+    }
+    std::optional<QString> text(const char *name) const override
+    {
+        return std::strcmp(name, "hw.model") == 0 ? m_model : std::nullopt;
+    }
+    std::optional<qint64> integer(const char *) const override { return std::nullopt; }
+
+private:
+    std::optional<QString> m_model;
+};
+
+} // namespace
+
+Platform makeFakePlatform(const SimulatedMachine &machine)
+{
+    Platform platform;
+    platform.batteryService = std::make_shared<FakeBatteryService>(machine.batteryProperties);
+    platform.hardwareOverview = std::make_shared<FakeHardwareOverview>(machine.overviewJson);
+    platform.systemControl = std::make_shared<FakeSystemControl>(machine.hwModel);
+    return platform;
+}
