@@ -21,6 +21,8 @@ Popup {
     width: Math.max(680, Math.min(760, parent.width - 40))
     height: Math.max(620, Math.min(760, parent.height - 40))
     modal: true
+    // Escape is the platform's way to dismiss a sheet; it needs the focus.
+    focus: true
     closePolicy: Popup.CloseOnEscape
     padding: 0
 
