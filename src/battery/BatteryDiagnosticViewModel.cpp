@@ -71,7 +71,8 @@ void BatteryDiagnosticViewModel::start()
     setOutcome(std::nullopt, std::nullopt, {});
     setProgress(0.04, QString::fromUtf8(steps.front().text));
     setPhase(Phase::checking);
-    m_diagnosisTask = check(m_generation);
+    // Runs on by itself; it ends at its first check after it went stale.
+    check(m_generation);
 }
 
 void BatteryDiagnosticViewModel::reset()

@@ -60,8 +60,8 @@ private:
 
     Platform m_platform;
     Clock &m_clock;
+    // Bumped by start and reset; a check that finds it changed is stale.
     quint64 m_generation = 0;
-    QCoro::Task<> m_diagnosisTask;
 
     Phase m_phase = Phase::start;
     double m_progress = 0.0;
