@@ -1,5 +1,7 @@
 #include "support/FakePlatform.h"
 
+#include "support/FakeSmc.h"
+
 #include <cstring>
 
 namespace {
@@ -57,6 +59,19 @@ private:
     std::optional<QString> m_model;
 };
 
+class FakeThermalState : public ThermalStateSource
+{
+public:
+    explicit FakeThermalState(std::optional<qint64> state)
+        : m_state(state)
+    {
+    }
+    std::optional<qint64> thermalState() const override { return m_state; }
+
+private:
+    std::optional<qint64> m_state;
+};
+
 } // namespace
 
 Platform makeFakePlatform(const SimulatedMachine &machine)
@@ -65,5 +80,10 @@ Platform makeFakePlatform(const SimulatedMachine &machine)
     platform.batteryService = std::make_shared<FakeBatteryService>(machine.batteryProperties);
     platform.hardwareOverview = std::make_shared<FakeHardwareOverview>(machine.overviewJson);
     platform.systemControl = std::make_shared<FakeSystemControl>(machine.hwModel);
+    auto smc = std::make_shared<FakeSmc>(machine.smcKeys.value_or(QList<SmcKey>()));
+    if (!machine.smcKeys)
+        smc->failOpen();
+    platform.smcTransport = smc;
+    platform.thermalState = std::make_shared<FakeThermalState>(machine.thermalState);
     return platform;
 }

@@ -1,7 +1,9 @@
 #include "platform/Platform.h"
 #include "platform/linux/LinuxBatteryService.h"
 #include "platform/linux/LinuxHardwareOverview.h"
+#include "platform/linux/LinuxSmcTransport.h"
 #include "platform/linux/LinuxSystemControl.h"
+#include "platform/linux/LinuxThermalState.h"
 
 Platform makeHostPlatform()
 {
@@ -9,5 +11,7 @@ Platform makeHostPlatform()
     platform.batteryService = std::make_shared<LinuxBatteryService>();
     platform.hardwareOverview = std::make_shared<LinuxHardwareOverview>();
     platform.systemControl = std::make_shared<LinuxSystemControl>();
+    platform.smcTransport = std::make_shared<LinuxSmcTransport>();
+    platform.thermalState = std::make_shared<LinuxThermalState>();
     return platform;
 }
