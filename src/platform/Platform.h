@@ -16,8 +16,8 @@ struct Platform
     std::shared_ptr<const BatteryService> batteryService;
     std::shared_ptr<const HardwareOverview> hardwareOverview;
     std::shared_ptr<const SystemControl> systemControl;
-    std::shared_ptr<const SmcTransport> smcTransport;
-    std::shared_ptr<const ThermalStateSource> thermalState;
+    std::shared_ptr<const SmcTransport> smcTransport = nullptr;
+    std::shared_ptr<const ThermalStateSource> thermalState = nullptr;
 };
 
 // The backends of the operating system this build targets.

@@ -1,8 +1,9 @@
 #include "platform/SmcAccess.h"
 #include "platform/linux/ApplesmcRootSession.h"
 #include "platform/linux/LinuxSmcTransport.h"
-#include "support/FakeSysfsTree.h"
+#include "support/FakeApplesmc.h"
 
+#include <QDir>
 #include <QTest>
 
 #include <functional>
@@ -126,8 +127,8 @@ class LinuxSmcTest : public QObject
 private slots:
     void intelMacBookProWithoutKeySelection()
     {
-        FakeSysfsTree tree;
-        tree.addIntelMacBookProApplesmc();
+        FakeTree tree;
+        addIntelMacBookProApplesmc(tree);
         // May select keys, but the driver offers no selection file.
         const LinuxSmcTransport smc(tree.root(), true);
 
@@ -141,20 +142,20 @@ private slots:
 
     void keySelectionFileIsNeverWrittenByUsers()
     {
-        FakeSysfsTree tree;
-        tree.addIntelMacBookProApplesmc();
+        FakeTree tree;
+        addIntelMacBookProApplesmc(tree);
         const QString selector = QLatin1String(applesmcDirectory) + QStringLiteral("/key_at_index");
         tree.write(selector, "7\n");
         const LinuxSmcTransport smc(tree.root(), false);
         QCOMPARE(temperatureText(smc).count('\n'), 8);
-        QFile file(tree.path(selector));
+        QFile file(QDir(tree.root()).filePath(selector));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("7\n"));
     }
 
     void brokenApplesmcFiles()
     {
-        FakeSysfsTree tree;
+        FakeTree tree;
         const QString device = QLatin1String(applesmcDirectory) + QLatin1Char('/');
         tree.write(device + QStringLiteral("name"), "applesmc\n");
         tree.write(device + QStringLiteral("temp1_label"), "TC0\n"); // not a key
@@ -175,7 +176,7 @@ private slots:
 
     void noSmcDriver()
     {
-        FakeSysfsTree tree;
+        FakeTree tree;
         tree.write(QStringLiteral("sys/class/hwmon/hwmon0/name"), "coretemp\n");
         tree.write(QStringLiteral("sys/devices/platform/applesmc.768/name"), "something else\n");
         std::int32_t lines = 0;
@@ -185,7 +186,7 @@ private slots:
 
     void appleSiliconHwmon()
     {
-        FakeSysfsTree tree;
+        FakeTree tree;
         const QString hwmon = QStringLiteral("sys/class/hwmon/hwmon3/");
         tree.write(QStringLiteral("sys/class/hwmon/hwmon0/name"), "nvme\n");
         tree.write(hwmon + QStringLiteral("name"), "macsmc_hwmon\n");

@@ -1,6 +1,7 @@
 #include "support/FakePlatform.h"
 
 #include "support/FakeSmc.h"
+#include "support/FixedThermalState.h"
 
 #include <cstring>
 
@@ -59,19 +60,6 @@ private:
     std::optional<QString> m_model;
 };
 
-class FakeThermalState : public ThermalStateSource
-{
-public:
-    explicit FakeThermalState(std::optional<qint64> state)
-        : m_state(state)
-    {
-    }
-    std::optional<qint64> thermalState() const override { return m_state; }
-
-private:
-    std::optional<qint64> m_state;
-};
-
 } // namespace
 
 Platform makeFakePlatform(const SimulatedMachine &machine)
@@ -80,10 +68,10 @@ Platform makeFakePlatform(const SimulatedMachine &machine)
     platform.batteryService = std::make_shared<FakeBatteryService>(machine.batteryProperties);
     platform.hardwareOverview = std::make_shared<FakeHardwareOverview>(machine.overviewJson);
     platform.systemControl = std::make_shared<FakeSystemControl>(machine.hwModel);
-    auto smc = std::make_shared<FakeSmc>(machine.smcKeys.value_or(QList<SmcKey>()));
-    if (!machine.smcKeys)
-        smc->failOpen();
+    // No SMC and no thermal state unless a test puts its own in.
+    auto smc = std::make_shared<FakeSmc>();
+    smc->failOpen();
     platform.smcTransport = smc;
-    platform.thermalState = std::make_shared<FakeThermalState>(machine.thermalState);
+    platform.thermalState = std::make_shared<FixedThermalState>();
     return platform;
 }

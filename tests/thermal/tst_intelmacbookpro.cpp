@@ -1,7 +1,7 @@
 #include "platform/linux/LinuxBatteryService.h"
 #include "platform/linux/LinuxSmcTransport.h"
 #include "support/FakePlatform.h"
-#include "support/FakeSysfsTree.h"
+#include "support/FakeApplesmc.h"
 #include "support/RecordingSleeper.h"
 #include "system/ThermalSampling.h"
 
@@ -34,8 +34,8 @@ class IntelMacBookProTest : public QObject
 private slots:
     void twoRounds()
     {
-        FakeSysfsTree tree;
-        tree.addIntelMacBookProApplesmc();
+        FakeTree tree;
+        addIntelMacBookProApplesmc(tree);
         tree.write(QStringLiteral("sys/class/power_supply/BAT0/type"), "Battery\n");
         tree.write(QStringLiteral("sys/class/power_supply/BAT0/temp"), "301\n");
         Platform platform = makeFakePlatform({});

@@ -1,5 +1,5 @@
 #include "platform/linux/LinuxThermalState.h"
-#include "support/FakeSysfsTree.h"
+#include "support/FakeTree.h"
 #include "support/RecordingSleeper.h"
 
 #include <QTest>
@@ -9,7 +9,7 @@ using namespace std::chrono_literals;
 namespace {
 
 // A zone at the given temperature with trips "type:limit" (m°C).
-void addZone(const FakeSysfsTree &tree, int zone, const char *type, const char *temperature,
+void addZone(const FakeTree &tree, int zone, const char *type, const char *temperature,
              const QList<std::pair<const char *, const char *>> &trips)
 {
     const QString directory = QStringLiteral("sys/class/thermal/thermal_zone%1/").arg(zone);
@@ -21,7 +21,7 @@ void addZone(const FakeSysfsTree &tree, int zone, const char *type, const char *
     }
 }
 
-void addCooling(const FakeSysfsTree &tree, int device, const char *type, const char *state)
+void addCooling(const FakeTree &tree, int device, const char *type, const char *state)
 {
     const QString directory = QStringLiteral("sys/class/thermal/cooling_device%1/").arg(device);
     tree.write(directory + QStringLiteral("type"), QByteArray(type) + '\n');
@@ -64,7 +64,7 @@ private slots:
     {
         QFETCH(int, setup);
         QFETCH(std::optional<qint64>, state);
-        FakeSysfsTree tree;
+        FakeTree tree;
         tree.write(QStringLiteral("sys/class/thermal/.keep"), "");
         switch (setup) {
         case 1: addZone(tree, 0, "acpitz", "37000", acpiTrips); break;
@@ -103,7 +103,7 @@ private slots:
         QFETCH(QByteArray, before);
         QFETCH(QByteArray, after);
         QFETCH(std::optional<qint64>, state);
-        FakeSysfsTree tree;
+        FakeTree tree;
         tree.write(throttleFile(0), before + '\n');
         tree.write(throttleFile(1), before + '\n');
         const auto sleeper = std::make_shared<RecordingSleeper>([&] { tree.write(throttleFile(1), after + '\n'); });

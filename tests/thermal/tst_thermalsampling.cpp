@@ -1,6 +1,7 @@
 #include "platform/SmcAccess.h"
 #include "support/FakePlatform.h"
 #include "support/FakeSmc.h"
+#include "support/FixedThermalState.h"
 #include "support/RecordingSleeper.h"
 #include "system/SensorCatalogue.h"
 #include "system/ThermalSampling.h"
@@ -235,9 +236,9 @@ private slots:
     {
         QFETCH(std::optional<qint64>, osValue);
         QFETCH(SystemThermalState, state);
-        SimulatedMachine machine;
-        machine.thermalState = osValue;
-        QCOMPARE(readThermalReport(makeFakePlatform(machine), RecordingSleeper(), 1, 0).systemThermalState, state);
+        Platform platform = makeFakePlatform({});
+        platform.thermalState = std::make_shared<FixedThermalState>(osValue);
+        QCOMPARE(readThermalReport(platform, RecordingSleeper(), 1, 0).systemThermalState, state);
     }
 
     void hottestSensorTakesTheFirstOfEqualMaxima()
