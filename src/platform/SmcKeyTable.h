@@ -22,8 +22,6 @@ public:
 
     SmcStatus exchange(const SMCParamRecord &input, SMCParamRecord &output) override;
 
-    const QList<SmcKey> &keys() const { return m_keys; }
-
 private:
     const SmcKey *find(std::uint32_t key) const;
 
