@@ -8,11 +8,11 @@
 
 std::optional<QVariantMap> MacBatteryService::properties(const QStringList &keys) const
 {
-    // The default main port is spelled 0: its named constant changed with
-    // macOS 12 and the old name is deprecated there.
+    // The default main port is passed as 0: kIOMainPortDefault exists only
+    // from macOS 12 on, and the older name is deprecated there.
     io_iterator_t matches = IO_OBJECT_NULL;
     // The matching dictionary is consumed by the call, even when it fails.
-    if (IOServiceGetMatchingServices(MACH_PORT_NULL, IOServiceMatching("AppleSmartBattery"), &matches) != KERN_SUCCESS)
+    if (IOServiceGetMatchingServices(MACH_PORT_NULL, IOServiceMatching("AppleSmartBattery"), &matches) != kIOReturnSuccess)
         return std::nullopt;
     const IOObjectHandle iterator(matches);
     if (!iterator) // success, but nothing matched
