@@ -1,5 +1,6 @@
 #include "platform/macos/MacSystemControl.h"
 
+#include <sys/types.h>
 #include <sys/sysctl.h>
 
 #include <algorithm>
