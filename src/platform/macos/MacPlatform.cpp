@@ -1,0 +1,13 @@
+#include "platform/Platform.h"
+#include "platform/ProfilerHardwareOverview.h"
+#include "platform/macos/MacBatteryService.h"
+#include "platform/macos/MacSystemControl.h"
+
+Platform makeHostPlatform()
+{
+    Platform platform;
+    platform.batteryService = std::make_shared<MacBatteryService>();
+    platform.hardwareOverview = std::make_shared<ProfilerHardwareOverview>();
+    platform.systemControl = std::make_shared<MacSystemControl>();
+    return platform;
+}
