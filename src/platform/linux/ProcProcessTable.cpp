@@ -77,7 +77,7 @@ public:
 
         QList<ProcessRow> rows;
         QHash<qint64, CpuMark> marks;
-        const QStringList entries = QDir(m_proc).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        const QStringList entries = QDir(m_proc).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Unsorted);
         for (const QString &entry : entries) {
             bool isPid = false;
             const qint64 pid = entry.toLongLong(&isPid);
@@ -119,20 +119,20 @@ private:
         return ok ? std::optional<double>(seconds) : std::nullopt;
     }
 
-    // The executable's path; for processes whose link cannot be read, the
-    // first argument; for kernel threads, which have neither, their name.
+    // The executable's path; where the link gives none, the first argument;
+    // for kernel threads, which have neither, their name.
     static QString command(const QString &directory, const QByteArray &comm)
     {
         std::error_code error;
         const std::filesystem::path executable = std::filesystem::read_symlink(QFile::encodeName(directory + QStringLiteral("/exe")).toStdString(), error);
-        if (!error && !executable.empty()) {
-            QString path = QFile::decodeName(QByteArray::fromStdString(executable.native()));
-            // A replaced or removed executable keeps this mark on its link.
-            const QLatin1String deleted(" (deleted)");
-            if (path.endsWith(deleted))
-                path.chop(deleted.size());
+        QString path = error ? QString() : QFile::decodeName(QByteArray::fromStdString(executable.native()));
+        // A replaced or removed executable keeps this mark on its link.
+        const QLatin1String deleted(" (deleted)");
+        if (path.endsWith(deleted))
+            path.chop(deleted.size());
+        // Programs started from an anonymous memory file have no path to show.
+        if (!path.isEmpty() && !path.startsWith(QLatin1String("/memfd:")))
             return path;
-        }
         const QByteArray arguments = readProcFile(directory + QStringLiteral("/cmdline"), 4096);
         const QByteArray first = arguments.left(arguments.indexOf('\0'));
         if (!first.trimmed().isEmpty())
