@@ -91,19 +91,8 @@ public:
 
             const CpuMark mark{stat->startTicks, stat->cpuTicks};
             marks.insert(pid, mark);
-            const auto previous = m_marks.constFind(pid);
-            double busySeconds = 0;
-            double elapsedSeconds = 0;
-            // A pid with another start time belongs to a new process.
-            if (previous != m_marks.cend() && previous->startTicks == mark.startTicks && interval > 0) {
-                busySeconds = static_cast<double>(mark.cpuTicks - std::min(mark.cpuTicks, previous->cpuTicks)) / m_ticksPerSecond;
-                elapsedSeconds = interval;
-            } else {
-                busySeconds = static_cast<double>(mark.cpuTicks) / m_ticksPerSecond;
-                elapsedSeconds = *uptime - static_cast<double>(mark.startTicks) / m_ticksPerSecond;
-            }
-            const double cpuPercent = elapsedSeconds > 0 ? busySeconds / elapsedSeconds * 100.0 : 0.0;
-            rows.append({pid, cpuPercent, static_cast<double>(stat->residentPages) * m_pageKB, command(directory, stat->comm)});
+            rows.append({pid, cpuPercent(pid, mark, *uptime, interval),
+                         static_cast<double>(stat->residentPages) * m_pageKB, command(directory, stat->comm)});
         }
         m_marks = std::move(marks);
         m_previousUptime = uptime;
@@ -111,6 +100,19 @@ public:
     }
 
 private:
+    // Over the interval since the previous round, or since the process
+    // started when this is its first round here.
+    double cpuPercent(qint64 pid, const CpuMark &mark, double uptime, double interval) const
+    {
+        const auto previous = m_marks.constFind(pid);
+        // A pid with another start time belongs to a new process; rounds closer
+        // together than the uptime's hundredths cannot be told apart.
+        const bool seenBefore = previous != m_marks.cend() && previous->startTicks == mark.startTicks && interval > 0;
+        const quint64 busyTicks = seenBefore ? mark.cpuTicks - std::min(mark.cpuTicks, previous->cpuTicks) : mark.cpuTicks;
+        const double elapsedSeconds = seenBefore ? interval : uptime - static_cast<double>(mark.startTicks) / m_ticksPerSecond;
+        return elapsedSeconds > 0 ? static_cast<double>(busyTicks) / m_ticksPerSecond / elapsedSeconds * 100.0 : 0.0;
+    }
+
     std::optional<double> readUptime() const
     {
         const QByteArray text = readProcFile(m_proc + QStringLiteral("/uptime"), 256);
@@ -124,7 +126,8 @@ private:
     static QString command(const QString &directory, const QByteArray &comm)
     {
         std::error_code error;
-        const std::filesystem::path executable = std::filesystem::read_symlink(QFile::encodeName(directory + QStringLiteral("/exe")).toStdString(), error);
+        const std::filesystem::path link = QFile::encodeName(directory + QStringLiteral("/exe")).toStdString();
+        const std::filesystem::path executable = std::filesystem::read_symlink(link, error);
         QString path = error ? QString() : QFile::decodeName(QByteArray::fromStdString(executable.native()));
         // A replaced or removed executable keeps this mark on its link.
         const QLatin1String deleted(" (deleted)");
