@@ -2,6 +2,7 @@
 
 #include "platform/BatteryService.h"
 #include "platform/HardwareOverview.h"
+#include "platform/ProcessTable.h"
 #include "platform/SystemControl.h"
 
 #include <memory>
@@ -14,6 +15,7 @@ struct Platform
     std::shared_ptr<const BatteryService> batteryService;
     std::shared_ptr<const HardwareOverview> hardwareOverview;
     std::shared_ptr<const SystemControl> systemControl;
+    std::shared_ptr<const ProcessTable> processTable;
 };
 
 // The backends of the operating system this build targets.

@@ -2,6 +2,7 @@
 #include "platform/linux/LinuxBatteryService.h"
 #include "platform/linux/LinuxHardwareOverview.h"
 #include "platform/linux/LinuxSystemControl.h"
+#include "platform/linux/ProcProcessTable.h"
 
 Platform makeHostPlatform()
 {
@@ -9,5 +10,6 @@ Platform makeHostPlatform()
     platform.batteryService = std::make_shared<LinuxBatteryService>();
     platform.hardwareOverview = std::make_shared<LinuxHardwareOverview>();
     platform.systemControl = std::make_shared<LinuxSystemControl>();
+    platform.processTable = std::make_shared<ProcProcessTable>();
     return platform;
 }
