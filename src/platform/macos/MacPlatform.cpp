@@ -1,5 +1,6 @@
 #include "platform/Platform.h"
 #include "platform/ProfilerHardwareOverview.h"
+#include "platform/PsProcessTable.h"
 #include "platform/macos/MacBatteryService.h"
 #include "platform/macos/MacSystemControl.h"
 
@@ -9,5 +10,6 @@ Platform makeHostPlatform()
     platform.batteryService = std::make_shared<MacBatteryService>();
     platform.hardwareOverview = std::make_shared<ProfilerHardwareOverview>();
     platform.systemControl = std::make_shared<MacSystemControl>();
+    platform.processTable = std::make_shared<PsProcessTable>();
     return platform;
 }
