@@ -2,6 +2,7 @@
 
 #include "platform/BatteryService.h"
 #include "platform/HardwareOverview.h"
+#include "platform/ProcessTable.h"
 #include "platform/SmcTransport.h"
 #include "platform/SystemControl.h"
 #include "platform/ThermalStateSource.h"
@@ -16,6 +17,7 @@ struct Platform
     std::shared_ptr<const BatteryService> batteryService;
     std::shared_ptr<const HardwareOverview> hardwareOverview;
     std::shared_ptr<const SystemControl> systemControl;
+    std::shared_ptr<const ProcessTable> processTable;
     std::shared_ptr<const SmcTransport> smcTransport = nullptr;
     std::shared_ptr<const ThermalStateSource> thermalState = nullptr;
 };

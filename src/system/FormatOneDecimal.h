@@ -2,6 +2,6 @@
 
 #include <QString>
 
-// A number with exactly one fraction digit in the user's locale ("96,2" on a
-// German system), as every temperature and percentage in the texts is shown.
+// The number with exactly one fraction digit in the user's locale: 96,2 on a
+// German system, 96.2 on an English one.
 QString formatOneDecimal(double value);

@@ -4,6 +4,7 @@
 #include "platform/linux/LinuxSmcTransport.h"
 #include "platform/linux/LinuxSystemControl.h"
 #include "platform/linux/LinuxThermalState.h"
+#include "platform/linux/ProcProcessTable.h"
 
 Platform makeHostPlatform()
 {
@@ -11,6 +12,7 @@ Platform makeHostPlatform()
     platform.batteryService = std::make_shared<LinuxBatteryService>();
     platform.hardwareOverview = std::make_shared<LinuxHardwareOverview>();
     platform.systemControl = std::make_shared<LinuxSystemControl>();
+    platform.processTable = std::make_shared<ProcProcessTable>();
     platform.smcTransport = std::make_shared<LinuxSmcTransport>();
     platform.thermalState = std::make_shared<LinuxThermalState>();
     return platform;
