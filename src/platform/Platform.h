@@ -2,7 +2,10 @@
 
 #include "platform/BatteryService.h"
 #include "platform/HardwareOverview.h"
+#include "platform/ProcessTable.h"
+#include "platform/SmcTransport.h"
 #include "platform/SystemControl.h"
+#include "platform/ThermalStateSource.h"
 
 #include <memory>
 
@@ -14,6 +17,9 @@ struct Platform
     std::shared_ptr<const BatteryService> batteryService;
     std::shared_ptr<const HardwareOverview> hardwareOverview;
     std::shared_ptr<const SystemControl> systemControl;
+    std::shared_ptr<const ProcessTable> processTable;
+    std::shared_ptr<const SmcTransport> smcTransport = nullptr;
+    std::shared_ptr<const ThermalStateSource> thermalState = nullptr;
 };
 
 // The backends of the operating system this build targets.

@@ -1,5 +1,8 @@
 #include "support/FakePlatform.h"
 
+#include "support/FakeSmc.h"
+#include "support/FixedThermalState.h"
+
 #include <cstring>
 
 namespace {
@@ -57,6 +60,33 @@ private:
     std::optional<QString> m_model;
 };
 
+class ScriptedRowSource : public ProcessRowSource
+{
+public:
+    explicit ScriptedRowSource(QList<QList<ProcessRow>> rounds)
+        : m_rounds(std::move(rounds))
+    {
+    }
+    QList<ProcessRow> rows() override { return m_next < m_rounds.size() ? m_rounds[m_next++] : QList<ProcessRow>(); }
+
+private:
+    QList<QList<ProcessRow>> m_rounds;
+    qsizetype m_next = 0;
+};
+
+class FakeProcessTable : public ProcessTable
+{
+public:
+    explicit FakeProcessTable(QList<QList<ProcessRow>> rounds)
+        : m_rounds(std::move(rounds))
+    {
+    }
+    std::unique_ptr<ProcessRowSource> open() const override { return std::make_unique<ScriptedRowSource>(m_rounds); }
+
+private:
+    QList<QList<ProcessRow>> m_rounds;
+};
+
 } // namespace
 
 Platform makeFakePlatform(const SimulatedMachine &machine)
@@ -65,5 +95,11 @@ Platform makeFakePlatform(const SimulatedMachine &machine)
     platform.batteryService = std::make_shared<FakeBatteryService>(machine.batteryProperties);
     platform.hardwareOverview = std::make_shared<FakeHardwareOverview>(machine.overviewJson);
     platform.systemControl = std::make_shared<FakeSystemControl>(machine.hwModel);
+    platform.processTable = std::make_shared<FakeProcessTable>(machine.processRounds);
+    // No SMC and no thermal state unless a test puts its own in.
+    auto smc = std::make_shared<FakeSmc>();
+    smc->failOpen();
+    platform.smcTransport = smc;
+    platform.thermalState = std::make_shared<FixedThermalState>();
     return platform;
 }

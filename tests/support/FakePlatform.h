@@ -3,6 +3,7 @@
 #include "platform/Platform.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QVariantMap>
 
 #include <optional>
@@ -14,6 +15,9 @@ struct SimulatedMachine
     std::optional<QVariantMap> batteryProperties;
     std::optional<QByteArray> overviewJson;
     std::optional<QString> hwModel;
+    // The process list round by round; every measurement replays it from the
+    // start, and rounds beyond it read as failed.
+    QList<QList<ProcessRow>> processRounds;
 };
 
 Platform makeFakePlatform(const SimulatedMachine &machine);

@@ -1,7 +1,10 @@
 #include "platform/Platform.h"
 #include "platform/linux/LinuxBatteryService.h"
 #include "platform/linux/LinuxHardwareOverview.h"
+#include "platform/linux/LinuxSmcTransport.h"
 #include "platform/linux/LinuxSystemControl.h"
+#include "platform/linux/LinuxThermalState.h"
+#include "platform/linux/ProcProcessTable.h"
 
 Platform makeHostPlatform()
 {
@@ -9,5 +12,8 @@ Platform makeHostPlatform()
     platform.batteryService = std::make_shared<LinuxBatteryService>();
     platform.hardwareOverview = std::make_shared<LinuxHardwareOverview>();
     platform.systemControl = std::make_shared<LinuxSystemControl>();
+    platform.processTable = std::make_shared<ProcProcessTable>();
+    platform.smcTransport = std::make_shared<LinuxSmcTransport>();
+    platform.thermalState = std::make_shared<LinuxThermalState>();
     return platform;
 }

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/ProcessRowSource.h"
+
+#include <memory>
+
+// The system's process list, handed out as one fresh row source per measurement.
+class ProcessTable
+{
+public:
+    virtual ~ProcessTable() = default;
+    virtual std::unique_ptr<ProcessRowSource> open() const = 0;
+};

@@ -1,0 +1,19 @@
+#include "platform/Platform.h"
+#include "platform/ProfilerHardwareOverview.h"
+#include "platform/PsProcessTable.h"
+#include "platform/macos/MacBatteryService.h"
+#include "platform/macos/MacSmcTransport.h"
+#include "platform/macos/MacSystemControl.h"
+#include "platform/macos/MacThermalState.h"
+
+Platform makeHostPlatform()
+{
+    Platform platform;
+    platform.batteryService = std::make_shared<MacBatteryService>();
+    platform.hardwareOverview = std::make_shared<ProfilerHardwareOverview>();
+    platform.systemControl = std::make_shared<MacSystemControl>();
+    platform.processTable = std::make_shared<PsProcessTable>();
+    platform.smcTransport = std::make_shared<MacSmcTransport>();
+    platform.thermalState = std::make_shared<MacThermalState>();
+    return platform;
+}

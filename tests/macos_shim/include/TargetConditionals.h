@@ -1,0 +1,26 @@
+// Declaration shim: the target macros of a macOS build, for syntax checks on Linux.
+#pragma once
+
+#define TARGET_OS_MAC 1
+#define TARGET_OS_OSX 1
+#define TARGET_OS_IPHONE 0
+#define TARGET_OS_IOS 0
+#define TARGET_OS_WATCH 0
+#define TARGET_OS_TV 0
+#define TARGET_OS_VISION 0
+#define TARGET_OS_BRIDGE 0
+#define TARGET_OS_MACCATALYST 0
+#define TARGET_OS_SIMULATOR 0
+#define TARGET_OS_EMBEDDED 0
+#define TARGET_OS_DRIVERKIT 0
+#define TARGET_OS_UNIX 0
+#define TARGET_OS_WIN32 0
+#define TARGET_OS_LINUX 0
+
+#if defined(__arm64__) || defined(__aarch64__)
+#define TARGET_CPU_ARM64 1
+#define TARGET_CPU_X86_64 0
+#else
+#define TARGET_CPU_ARM64 0
+#define TARGET_CPU_X86_64 1
+#endif

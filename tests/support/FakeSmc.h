@@ -1,0 +1,48 @@
+#pragma once
+
+#include "platform/SmcKeyTable.h"
+#include "platform/SmcTransport.h"
+
+#include <QSet>
+
+#include <array>
+
+// An SMC holding a key table, counting every call that reaches it and
+// failing the opening or single commands on demand.
+class FakeSmc : public SmcTransport
+{
+public:
+    explicit FakeSmc(QList<SmcKey> keys = {});
+
+    void failOpen() { m_failOpen = true; }
+    void openWithZeroHandle() { m_zeroHandle = true; }
+    // Commands 5 and 9 fail for this key; command 8 for this index.
+    void failKey(std::uint8_t command, const char *key);
+    void failIndex(std::uint32_t index) { m_failingIndexes.insert(index); }
+
+    int calls(std::uint8_t command) const { return m_calls.at(command); }
+    int totalCalls() const;
+    int openConnections() const { return m_opened - m_closed; }
+    int timesOpened() const { return m_opened; }
+
+    SmcStatus open(SmcConnection &connection) const override;
+    void close(SmcConnection connection) const override;
+
+protected:
+    SmcStatus exchange(SmcConnection connection, const SMCParamRecord &input, SMCParamRecord &output) const override;
+
+private:
+    mutable SmcKeyTable m_table;
+    bool m_failOpen = false;
+    bool m_zeroHandle = false;
+    QSet<quint64> m_failingKeys;
+    QSet<std::uint32_t> m_failingIndexes;
+    mutable std::array<int, 256> m_calls{};
+    mutable int m_opened = 0;
+    mutable int m_closed = 0;
+};
+
+// Key table entries in the forms tests write them.
+SmcKey smcKey(const char *key, const char *type, QByteArray value);
+SmcKey sp78Key(const char *key, double celsius);
+SmcKey floatKey(const char *key, float value);
