@@ -9,9 +9,9 @@
 namespace {
 
 // Battery and system checks move to "evaluate" shortly before their last step.
-int pacedCheckStep(BatteryDiagnosticViewModel::Phase phase, double progress)
+template<typename Phase>
+int pacedCheckStep(Phase phase, double progress)
 {
-    using Phase = BatteryDiagnosticViewModel::Phase;
     switch (phase) {
     case Phase::start: return 2;
     case Phase::checking: return progress >= 0.82 ? 3 : 2;
@@ -23,12 +23,15 @@ int pacedCheckStep(BatteryDiagnosticViewModel::Phase phase, double progress)
 
 } // namespace
 
-AppShell::AppShell(const Platform &platform, Clock &clock, QObject *parent)
+AppShell::AppShell(const Platform &platform, Clock &clock, std::shared_ptr<const Sleeper> sleeper, QObject *parent)
     : QObject(parent)
     , m_batteryModel(new BatteryDiagnosticViewModel(platform, clock, this))
+    , m_systemModel(new SystemDiagnosticViewModel(platform, clock, std::move(sleeper), this))
 {
     connect(m_batteryModel, &BatteryDiagnosticViewModel::phaseChanged, this, &AppShell::updateCurrentStep);
     connect(m_batteryModel, &BatteryDiagnosticViewModel::progressChanged, this, &AppShell::updateCurrentStep);
+    connect(m_systemModel, &SystemDiagnosticViewModel::phaseChanged, this, &AppShell::updateCurrentStep);
+    connect(m_systemModel, &SystemDiagnosticViewModel::progressChanged, this, &AppShell::updateCurrentStep);
 }
 
 QString AppShell::routeName() const
@@ -107,6 +110,7 @@ void AppShell::resetFlow(DiagnosisModule module)
 {
     switch (module) {
     case DiagnosisModule::battery: m_batteryModel->reset(); break;
+    case DiagnosisModule::system: m_systemModel->reset(); break;
     default: break;
     }
 }
@@ -115,6 +119,7 @@ void AppShell::startFlow(DiagnosisModule module)
 {
     switch (module) {
     case DiagnosisModule::battery: m_batteryModel->start(); break;
+    case DiagnosisModule::system: m_systemModel->start(); break;
     default: break;
     }
 }
@@ -123,6 +128,7 @@ int AppShell::moduleStep(DiagnosisModule module) const
 {
     switch (module) {
     case DiagnosisModule::battery: return pacedCheckStep(m_batteryModel->phase(), m_batteryModel->progress());
+    case DiagnosisModule::system: return pacedCheckStep(m_systemModel->phase(), m_systemModel->progress());
     default: return 2;
     }
 }

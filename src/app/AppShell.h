@@ -4,6 +4,8 @@
 #include "battery/BatteryDiagnosticViewModel.h"
 #include "platform/Clock.h"
 #include "platform/Platform.h"
+#include "platform/Sleeper.h"
+#include "system/SystemDiagnosticViewModel.h"
 
 #include <QObject>
 #include <QVariantList>
@@ -22,9 +24,10 @@ class AppShell : public QObject
     Q_PROPERTY(QVariantList modules READ modules CONSTANT)
     Q_PROPERTY(QVariantMap workshop READ workshop CONSTANT)
     Q_PROPERTY(BatteryDiagnosticViewModel *batteryModel READ batteryModel CONSTANT)
+    Q_PROPERTY(SystemDiagnosticViewModel *systemModel READ systemModel CONSTANT)
 
 public:
-    AppShell(const Platform &platform, Clock &clock, QObject *parent = nullptr);
+    AppShell(const Platform &platform, Clock &clock, std::shared_ptr<const Sleeper> sleeper, QObject *parent = nullptr);
 
     DiagnosisRoute route() const { return m_route; }
     // "selection" or the shown module's raw value.
@@ -35,6 +38,7 @@ public:
     QVariantList modules() const;
     QVariantMap workshop() const;
     BatteryDiagnosticViewModel *batteryModel() const { return m_batteryModel; }
+    SystemDiagnosticViewModel *systemModel() const { return m_systemModel; }
 
     // Resets the module's flow, shows it and starts its check at once.
     void startModule(DiagnosisModule module);
@@ -56,6 +60,7 @@ private:
     int moduleStep(DiagnosisModule module) const;
 
     BatteryDiagnosticViewModel *m_batteryModel;
+    SystemDiagnosticViewModel *m_systemModel;
     DiagnosisRoute m_route;
     bool m_showLegalInformation = false;
     int m_currentStep = 1;

@@ -10,12 +10,19 @@ Loader {
     readonly property var entry: shell.modules.find(candidate => candidate.module === module)
 
     active: module !== ""
-    sourceComponent: ({ battery: battery })[module] || placeholder
+    sourceComponent: ({ battery: battery, system: system })[module] || placeholder
 
     Component {
         id: battery
         BatteryModuleView {
             model: moduleScreen.shell.batteryModel
+            backAction: () => moduleScreen.shell.back()
+        }
+    }
+    Component {
+        id: system
+        SystemModuleView {
+            model: moduleScreen.shell.systemModel
             backAction: () => moduleScreen.shell.back()
         }
     }

@@ -12,7 +12,7 @@ int main(int argc, char *argv[])
     QQuickStyle::setStyle(QStringLiteral("Basic"));
 
     TimerClock clock;
-    AppShell shell(makeHostPlatform(), clock);
+    AppShell shell(makeHostPlatform(), clock, std::make_shared<ThreadSleeper>());
 
     QQmlApplicationEngine engine;
     QObject::connect(&engine, &QQmlApplicationEngine::objectCreationFailed, &app,

@@ -6,3 +6,8 @@ QString formatOneDecimal(double value)
 {
     return QLocale().toString(value, 'f', 1);
 }
+
+QString formatCelsius(double celsius)
+{
+    return formatOneDecimal(celsius) + QStringLiteral(" °C");
+}

@@ -6,13 +6,9 @@ namespace {
 
 constexpr qsizetype maximumReasons = 8;
 
-struct ThermalLimits
-{
-    int elevated;
-    int cleaning;
-};
+} // namespace
 
-ThermalLimits limits(ThermalSensorCategory category)
+ThermalLimits thermalLimits(ThermalSensorCategory category)
 {
     switch (category) {
     case ThermalSensorCategory::cpu:
@@ -29,6 +25,8 @@ ThermalLimits limits(ThermalSensorCategory category)
     }
     return {80, 90};
 }
+
+namespace {
 
 QString explanation(ThermalVerdict verdict)
 {
@@ -82,7 +80,7 @@ ThermalEvaluation evaluateThermal(const QList<TemperatureSensor> &sensors, Syste
     }
 
     for (const TemperatureSensor &sensor : sensors) {
-        const ThermalLimits limit = limits(sensor.category);
+        const ThermalLimits limit = thermalLimits(sensor.category);
         const double celsius = sensor.temperatureCelsius;
         if (celsius >= limit.cleaning) {
             level = ThermalVerdict::cleaningNeeded;

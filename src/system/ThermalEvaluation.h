@@ -14,6 +14,16 @@ enum class ThermalVerdict {
     unavailable,
 };
 
+// The category's limits in °C: from "elevated" on a sensor is rated warm,
+// from "cleaning" on it calls for a cleaning.
+struct ThermalLimits
+{
+    int elevated;
+    int cleaning;
+};
+
+ThermalLimits thermalLimits(ThermalSensorCategory category);
+
 struct ThermalEvaluation
 {
     ThermalVerdict verdict = ThermalVerdict::unavailable;

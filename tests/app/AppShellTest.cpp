@@ -1,6 +1,7 @@
 #include "app/AppShell.h"
 #include "support/BatteryMachines.h"
 #include "support/ManualClock.h"
+#include "support/RecordingSleeper.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -14,7 +15,7 @@ namespace {
 struct Shell
 {
     explicit Shell(const SimulatedMachine &machine = BatteryMachines::healthyAir())
-        : shell(makeFakePlatform(machine), clock)
+        : shell(makeFakePlatform(machine), clock, std::make_shared<RecordingSleeper>())
     {
     }
     void advance(std::chrono::milliseconds duration)

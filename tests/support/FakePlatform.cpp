@@ -96,10 +96,10 @@ Platform makeFakePlatform(const SimulatedMachine &machine)
     platform.hardwareOverview = std::make_shared<FakeHardwareOverview>(machine.overviewJson);
     platform.systemControl = std::make_shared<FakeSystemControl>(machine.hwModel);
     platform.processTable = std::make_shared<FakeProcessTable>(machine.processRounds);
-    // No SMC and no thermal state unless a test puts its own in.
-    auto smc = std::make_shared<FakeSmc>();
-    smc->failOpen();
+    auto smc = std::make_shared<FakeSmc>(machine.smcKeys);
+    if (machine.smcKeys.isEmpty())
+        smc->failOpen();
     platform.smcTransport = smc;
-    platform.thermalState = std::make_shared<FixedThermalState>();
+    platform.thermalState = std::make_shared<FixedThermalState>(machine.thermalState);
     return platform;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Platform.h"
+#include "platform/SmcKeyTable.h"
 
 #include <QByteArray>
 #include <QList>
@@ -18,6 +19,10 @@ struct SimulatedMachine
     // The process list round by round; every measurement replays it from the
     // start, and rounds beyond it read as failed.
     QList<QList<ProcessRow>> processRounds;
+    // The SMC's keys; without any the SMC cannot be opened.
+    QList<SmcKey> smcKeys;
+    // The operating system's thermal state (0 nominal ... 3 critical).
+    std::optional<qint64> thermalState;
 };
 
 Platform makeFakePlatform(const SimulatedMachine &machine);

@@ -1,5 +1,7 @@
 #include "support/qml/ScreenHarness.h"
 
+#include "support/RecordingSleeper.h"
+
 #include <QQuickStyle>
 #include <QTest>
 #include <QThreadPool>
@@ -34,7 +36,7 @@ void settle()
 } // namespace
 
 ScreenHarness::ScreenHarness(const SimulatedMachine &machine, QSize size)
-    : m_shell(makeFakePlatform(machine), m_clock)
+    : m_shell(makeFakePlatform(machine), m_clock, std::make_shared<RecordingSleeper>())
 {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     // The style can be chosen only before the first window of the process.

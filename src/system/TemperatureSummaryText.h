@@ -1,0 +1,9 @@
+#pragma once
+
+#include "system/ThermalReport.h"
+
+#include <QString>
+
+// The plain text the temperature panel copies: source, thermal state and one
+// line per sensor in report order.
+QString temperatureSummaryText(const ThermalReport &report);
