@@ -3,11 +3,21 @@ import QtQuick.Window
 
 Window {
     id: window
+    // The application's AppShell.
+    required property var shell
+
     width: 1180
     height: 805
     minimumWidth: 1060
     minimumHeight: 700
+    x: Screen.virtualX + (Screen.width - width) / 2
+    y: Screen.virtualY + (Screen.height - height) / 2
     visible: true
     title: "Quarzlinde MacBook Fehlerdiagnose"
-    color: Qt.rgba(29 / 255, 122 / 255, 63 / 255, 1)
+    color: Colors.windowBackground
+
+    ContentView {
+        anchors.fill: parent
+        shell: window.shell
+    }
 }

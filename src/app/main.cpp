@@ -1,3 +1,6 @@
+#include "app/AppShell.h"
+#include "platform/Clock.h"
+
 #include <QGuiApplication>
 #include <QQmlApplicationEngine>
 #include <QQuickStyle>
@@ -8,9 +11,13 @@ int main(int argc, char *argv[])
     QGuiApplication::setApplicationName(QStringLiteral("Quarzlinde MacBook Fehlerdiagnose"));
     QQuickStyle::setStyle(QStringLiteral("Basic"));
 
+    TimerClock clock;
+    AppShell shell(makeHostPlatform(), clock);
+
     QQmlApplicationEngine engine;
     QObject::connect(&engine, &QQmlApplicationEngine::objectCreationFailed, &app,
                      [] { QCoreApplication::exit(1); }, Qt::QueuedConnection);
+    engine.setInitialProperties({{QStringLiteral("shell"), QVariant::fromValue(&shell)}});
     engine.load(QUrl(QStringLiteral("qrc:/Quarzlinde/Main.qml")));
     return app.exec();
 }

@@ -1,0 +1,75 @@
+import QtQuick
+
+// The screen of a running check: symbol, step text, bar and percentage.
+Item {
+    id: view
+    property real progress: 0
+    property string progressText
+    property string symbol
+    // Entries of [symbol, text].
+    property var pillTexts: []
+    property bool pulse: true
+    property bool rotate: true
+
+    ScreenCard {
+        anchors.centerIn: parent
+        width: Math.min(parent.width - 48, 560)
+        height: column.implicitHeight + 64
+
+        Column {
+            id: column
+            anchors.centerIn: parent
+            width: parent.width - 64
+            spacing: 16
+
+            Text {
+                objectName: "checkingHeading"
+                width: parent.width
+                horizontalAlignment: Text.AlignHCenter
+                text: "MacBook wird geprüft"
+                color: Colors.text
+                font.pixelSize: 24
+                font.weight: Font.Bold
+            }
+            AnimatedSymbol {
+                anchors.horizontalCenter: parent.horizontalCenter
+                symbol: view.symbol
+                pulse: view.pulse
+                rotate: view.rotate
+            }
+            Text {
+                objectName: "checkingProgressText"
+                width: parent.width
+                horizontalAlignment: Text.AlignHCenter
+                text: view.progressText
+                color: Colors.secondaryText
+                font.pixelSize: 15
+            }
+            ProgressBar {
+                width: parent.width
+                value: view.progress
+            }
+            Text {
+                objectName: "checkingPercent"
+                width: parent.width
+                horizontalAlignment: Text.AlignHCenter
+                // Guards against 0.29 * 100 = 28.999… showing one too few.
+                text: Math.floor(view.progress * 100 + 1e-9) + " %"
+                color: Colors.text
+                font.pixelSize: 17
+                font.weight: Font.DemiBold
+            }
+            Row {
+                anchors.horizontalCenter: parent.horizontalCenter
+                spacing: 10
+                Repeater {
+                    model: view.pillTexts
+                    Battery111Pill {
+                        symbol: modelData[0]
+                        text: modelData[1]
+                    }
+                }
+            }
+        }
+    }
+}

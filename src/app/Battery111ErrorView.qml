@@ -1,0 +1,64 @@
+import QtQuick
+
+// A check that could not finish: its sentence, the way back and a retry.
+Item {
+    id: view
+    property string message
+    property var retryAction
+    property var resetAction
+
+    ScreenCard {
+        anchors.centerIn: parent
+        width: Math.min(parent.width - 48, 560)
+        height: column.implicitHeight + 64
+
+        Column {
+            id: column
+            anchors.centerIn: parent
+            width: parent.width - 64
+            spacing: 16
+
+            SymbolIcon {
+                anchors.horizontalCenter: parent.horizontalCenter
+                symbol: "exclamationmark.triangle.fill"
+                size: 54
+                color: Colors.warning
+            }
+            Text {
+                objectName: "errorHeading"
+                width: parent.width
+                horizontalAlignment: Text.AlignHCenter
+                text: "Diagnose nicht abgeschlossen"
+                color: Colors.text
+                font.pixelSize: 24
+                font.weight: Font.Bold
+            }
+            Text {
+                objectName: "errorMessage"
+                width: parent.width
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.WordWrap
+                text: view.message
+                color: Colors.secondaryText
+                font.pixelSize: 15
+                lineHeight: 1.2
+            }
+            Row {
+                anchors.horizontalCenter: parent.horizontalCenter
+                spacing: 12
+                SecondaryActionButton {
+                    objectName: "errorBackButton"
+                    title: "Zurück"
+                    symbol: "chevron.left"
+                    action: view.resetAction
+                }
+                ProminentButton {
+                    objectName: "errorRetryButton"
+                    title: "Erneut prüfen"
+                    leadingSymbol: "arrow.counterclockwise"
+                    onClicked: if (view.retryAction) view.retryAction()
+                }
+            }
+        }
+    }
+}

@@ -1,0 +1,61 @@
+import QtQuick
+
+// One of the sidebar's four steps; stepState is "active", "completed" or "upcoming"
+// (Item already has a property named state).
+Row {
+    id: row
+    property int number
+    property string title
+    property string subtitle
+    property string stepState: "upcoming"
+
+    readonly property real textOpacity: stepState === "active" ? 1 : stepState === "completed" ? 0.72 : 0.37
+
+    spacing: 12
+
+    Rectangle {
+        objectName: "stepBadge"
+        width: 30
+        height: 30
+        radius: 15
+        color: row.stepState === "active" ? "white" : Qt.rgba(1, 1, 1, row.stepState === "completed" ? 0.22 : 0.1)
+        border.color: Qt.rgba(1, 1, 1, row.textOpacity)
+        Behavior on color { ColorAnimation { duration: 200 } }
+
+        Text {
+            objectName: "stepNumber"
+            visible: row.stepState !== "completed"
+            anchors.centerIn: parent
+            text: row.number
+            color: row.stepState === "active" ? Colors.windowBackground : "white"
+            opacity: row.stepState === "active" ? 1 : row.textOpacity
+            font.pixelSize: 14
+            font.weight: Font.Bold
+        }
+        SymbolIcon {
+            objectName: "stepCheckmark"
+            visible: row.stepState === "completed"
+            anchors.centerIn: parent
+            symbol: "checkmark"
+            size: 18
+            color: "white"
+        }
+    }
+    Column {
+        spacing: 2
+        opacity: row.textOpacity
+        Behavior on opacity { NumberAnimation { duration: 200 } }
+        Text {
+            text: row.title
+            color: "white"
+            font.pixelSize: 15
+            font.weight: Font.DemiBold
+        }
+        Text {
+            text: row.subtitle
+            color: "white"
+            font.pixelSize: 12
+            lineHeight: 1.1
+        }
+    }
+}

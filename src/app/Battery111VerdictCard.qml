@@ -1,0 +1,67 @@
+import QtQuick
+
+// The verdict of a result, in its tint.
+Rectangle {
+    id: card
+    property string eyebrow
+    property string title
+    property string text
+    property string symbol
+    property color tint: Colors.neutral
+
+    implicitHeight: Math.max(badge.height, column.implicitHeight) + 44
+    radius: 18
+    color: Qt.rgba(tint.r, tint.g, tint.b, 0.09)
+    border.color: Qt.rgba(tint.r, tint.g, tint.b, 0.35)
+
+    Rectangle {
+        id: badge
+        anchors.left: parent.left
+        anchors.leftMargin: 22
+        anchors.verticalCenter: parent.verticalCenter
+        width: 62
+        height: 62
+        radius: 31
+        color: card.tint
+        SymbolIcon {
+            anchors.centerIn: parent
+            symbol: card.symbol
+            size: 34
+            color: "white"
+        }
+    }
+    Column {
+        id: column
+        anchors.left: badge.right
+        anchors.leftMargin: 18
+        anchors.right: parent.right
+        anchors.rightMargin: 22
+        anchors.verticalCenter: parent.verticalCenter
+        spacing: 5
+        Text {
+            text: card.eyebrow
+            color: card.tint
+            font.pixelSize: 12
+            font.weight: Font.Bold
+            font.letterSpacing: 1.2
+        }
+        Text {
+            objectName: "verdictTitle"
+            width: parent.width
+            wrapMode: Text.WordWrap
+            text: card.title
+            color: Colors.text
+            font.pixelSize: 21
+            font.weight: Font.Bold
+        }
+        Text {
+            objectName: "verdictText"
+            width: parent.width
+            wrapMode: Text.WordWrap
+            text: card.text
+            color: Colors.secondaryText
+            font.pixelSize: 14
+            lineHeight: 1.15
+        }
+    }
+}

@@ -1,0 +1,64 @@
+import QtQuick
+
+// A short evaluation pause; the bar and percentage appear only with a progress.
+Item {
+    id: view
+    property string symbol
+    property string title
+    property string text
+    // A number from 0 to 1, or undefined for none.
+    property var progress
+
+    readonly property bool hasProgress: typeof progress === "number"
+
+    ScreenCard {
+        anchors.centerIn: parent
+        width: Math.min(parent.width - 48, 520)
+        height: column.implicitHeight + 64
+
+        Column {
+            id: column
+            anchors.centerIn: parent
+            width: parent.width - 64
+            spacing: 14
+
+            AnimatedSymbol {
+                anchors.horizontalCenter: parent.horizontalCenter
+                symbol: view.symbol
+            }
+            Text {
+                objectName: "progressCardTitle"
+                width: parent.width
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.WordWrap
+                text: view.title
+                color: Colors.text
+                font.pixelSize: 22
+                font.weight: Font.Bold
+            }
+            Text {
+                width: parent.width
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.WordWrap
+                text: view.text
+                color: Colors.secondaryText
+                font.pixelSize: 15
+            }
+            ProgressBar {
+                visible: view.hasProgress
+                width: parent.width
+                value: view.hasProgress ? view.progress : 0
+            }
+            Text {
+                objectName: "progressCardPercent"
+                visible: view.hasProgress
+                width: parent.width
+                horizontalAlignment: Text.AlignHCenter
+                text: view.hasProgress ? Math.floor(view.progress * 100 + 1e-9) + " %" : ""
+                color: Colors.text
+                font.pixelSize: 16
+                font.weight: Font.DemiBold
+            }
+        }
+    }
+}

@@ -1,0 +1,32 @@
+import QtQuick
+import QtQuick.Controls
+
+// A line of the legal sheet that opens an address in its default handler.
+AbstractButton {
+    id: row
+    property string symbol
+    property string title
+    property url address
+
+    Accessible.name: title
+    hoverEnabled: true
+    padding: 4
+    onClicked: Qt.openUrlExternally(address)
+
+    contentItem: Row {
+        spacing: 8
+        SymbolIcon {
+            symbol: row.symbol
+            size: 17
+            color: Colors.systemBlue
+            anchors.verticalCenter: parent.verticalCenter
+        }
+        Text {
+            text: row.title
+            color: Colors.systemBlue
+            font.pixelSize: 13
+            font.underline: row.hovered
+            anchors.verticalCenter: parent.verticalCenter
+        }
+    }
+}

@@ -1,0 +1,21 @@
+import QtQuick
+
+// A titled part of the legal notice.
+Column {
+    property string title
+    default property alias content: body.data
+
+    spacing: 6
+
+    Text {
+        text: parent.title
+        color: Colors.text
+        font.pixelSize: 15
+        font.weight: Font.Bold
+    }
+    Column {
+        id: body
+        width: parent.width
+        spacing: 4
+    }
+}

@@ -1,0 +1,10 @@
+import QtQuick
+
+// A paragraph of the legal sheet.
+Text {
+    width: parent ? parent.width : implicitWidth
+    wrapMode: Text.WordWrap
+    color: Colors.secondaryText
+    font.pixelSize: 13
+    lineHeight: 1.15
+}

@@ -1,0 +1,90 @@
+import QtQuick
+import QtQuick.Controls
+
+// The catalogue: what can be checked, one card per module.
+Flickable {
+    id: view
+    // Entries of AppShell.modules, in catalogue order.
+    property var modules: []
+    property var startModule
+
+    contentHeight: column.implicitHeight + 56
+    clip: true
+    boundsBehavior: Flickable.StopAtBounds
+    ScrollBar.vertical: ScrollBar {}
+
+    Column {
+        id: column
+        x: 28
+        y: 24
+        width: view.width - 56
+        spacing: 22
+
+        Row {
+            width: parent.width
+            spacing: 22
+            DiagnosisHeroSymbol {
+                anchors.verticalCenter: parent.verticalCenter
+            }
+            Column {
+                width: parent.width - 22 - 120
+                anchors.verticalCenter: parent.verticalCenter
+                spacing: 8
+                Text {
+                    objectName: "catalogueQuestion"
+                    width: parent.width
+                    wrapMode: Text.WordWrap
+                    text: "Was möchtest du an deinem MacBook prüfen?"
+                    color: Colors.text
+                    font.pixelSize: 27
+                    font.weight: Font.Bold
+                }
+                Text {
+                    width: parent.width
+                    wrapMode: Text.WordWrap
+                    text: "Jeder Test wird einzeln gestartet und ausgewertet. So kannst du gezielt nur den Bereich prüfen, der gerade relevant ist."
+                    color: Colors.secondaryText
+                    font.pixelSize: 15
+                    lineHeight: 1.15
+                }
+                Row {
+                    spacing: 6
+                    SymbolIcon {
+                        symbol: "lock.shield"
+                        size: 16
+                        color: Colors.good
+                        anchors.verticalCenter: parent.verticalCenter
+                    }
+                    Text {
+                        text: "Die Diagnose erfolgt vollständig lokal. Es werden keine Daten übertragen."
+                        color: Colors.good
+                        font.pixelSize: 13
+                        font.weight: Font.Medium
+                        anchors.verticalCenter: parent.verticalCenter
+                    }
+                }
+            }
+        }
+
+        Grid {
+            id: grid
+            width: parent.width
+            columns: 2
+            columnSpacing: 14
+            rowSpacing: 14
+            Repeater {
+                model: view.modules
+                ModuleLaunchCard {
+                    required property var modelData
+                    objectName: "moduleCard_" + modelData.module
+                    width: Math.max(10, (grid.width - grid.columnSpacing) / 2)
+                    symbol: modelData.symbol
+                    eyebrow: modelData.eyebrow
+                    title: modelData.title
+                    subtitle: modelData.subtitle
+                    onClicked: if (view.startModule) view.startModule(modelData.module)
+                }
+            }
+        }
+    }
+}

@@ -1,0 +1,120 @@
+import QtQuick
+import QtQuick.Controls
+
+// Brand, the four steps of a diagnosis and the footer.
+Item {
+    id: sidebar
+    property int currentStep: 1
+    property url siteURL
+    property string siteDomain
+    readonly property var steps: [
+        { title: "Diagnose wählen", subtitle: "Gewünschte Tests\nfestlegen" },
+        { title: "Tests durchführen", subtitle: "Akku, Anschlüsse und\nLautsprecher prüfen" },
+        { title: "Diagnose auswerten", subtitle: "Messwerte werden bewertet" },
+        { title: "Resultat", subtitle: "Klare Empfehlung erhalten" }
+    ]
+
+    signal legalInformationRequested()
+
+    Row {
+        id: brand
+        x: 26
+        y: 30
+        spacing: 12
+        AppMark {
+            size: 46
+            anchors.verticalCenter: parent.verticalCenter
+        }
+        Column {
+            anchors.verticalCenter: parent.verticalCenter
+            Text {
+                text: "Quarzlinde"
+                color: "white"
+                font.pixelSize: 20
+                font.weight: Font.Bold
+            }
+            Text {
+                text: "MacBook Fehlerdiagnose"
+                color: "white"
+                opacity: 0.8
+                font.pixelSize: 13
+            }
+        }
+    }
+
+    Column {
+        x: 26
+        anchors.top: brand.bottom
+        anchors.topMargin: 44
+        spacing: 22
+        Repeater {
+            model: sidebar.steps
+            Battery111StepRow {
+                required property var modelData
+                required property int index
+                objectName: "stepRow" + number
+                number: index + 1
+                title: modelData.title
+                subtitle: modelData.subtitle
+                stepState: number === sidebar.currentStep ? "active"
+                       : number > sidebar.currentStep ? "upcoming" : "completed"
+            }
+        }
+    }
+
+    Column {
+        x: 20
+        anchors.bottom: parent.bottom
+        anchors.bottomMargin: 22
+        spacing: 4
+
+        FooterButton {
+            objectName: "siteLinkButton"
+            symbol: "globe"
+            title: sidebar.siteDomain
+            onClicked: Qt.openUrlExternally(sidebar.siteURL)
+        }
+        FooterButton {
+            objectName: "sidebarLegalButton"
+            symbol: "info.circle"
+            title: "Impressum / Datenschutz"
+            onClicked: sidebar.legalInformationRequested()
+        }
+        Text {
+            x: 8
+            topPadding: 6
+            text: "Version 0.3.5"
+            color: "white"
+            opacity: 0.6
+            font.pixelSize: 12
+        }
+    }
+
+    component FooterButton: Button {
+        id: footerButton
+        property string symbol
+        property string title
+        Accessible.name: title
+        hoverEnabled: true
+        padding: 8
+        contentItem: Row {
+            spacing: 8
+            SymbolIcon {
+                symbol: footerButton.symbol
+                size: 16
+                color: "white"
+                anchors.verticalCenter: parent.verticalCenter
+            }
+            Text {
+                text: footerButton.title
+                color: "white"
+                font.pixelSize: 13
+                anchors.verticalCenter: parent.verticalCenter
+            }
+        }
+        background: Rectangle {
+            radius: 8
+            color: Qt.rgba(1, 1, 1, footerButton.hovered ? 0.14 : 0)
+        }
+    }
+}

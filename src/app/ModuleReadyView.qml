@@ -1,0 +1,64 @@
+import QtQuick
+
+// A module's start screen.
+Item {
+    id: view
+    property string eyebrow
+    property string title
+    property string text
+    property string symbol
+    property string buttonTitle
+    property var buttonAction
+    property bool pulse: true
+    property bool rotate: true
+
+    Column {
+        anchors.centerIn: parent
+        width: Math.min(parent.width - 48, 560)
+        spacing: 14
+
+        AnimatedSymbol {
+            anchors.horizontalCenter: parent.horizontalCenter
+            symbol: view.symbol
+            pulse: view.pulse
+            rotate: view.rotate
+        }
+        Text {
+            objectName: "readyEyebrow"
+            width: parent.width
+            horizontalAlignment: Text.AlignHCenter
+            text: view.eyebrow
+            color: Colors.good
+            font.pixelSize: 12
+            font.weight: Font.Bold
+            font.letterSpacing: 1.2
+        }
+        Text {
+            objectName: "readyTitle"
+            width: parent.width
+            horizontalAlignment: Text.AlignHCenter
+            wrapMode: Text.WordWrap
+            text: view.title
+            color: Colors.text
+            font.pixelSize: 26
+            font.weight: Font.Bold
+        }
+        Text {
+            width: parent.width
+            horizontalAlignment: Text.AlignHCenter
+            wrapMode: Text.WordWrap
+            text: view.text
+            color: Colors.secondaryText
+            font.pixelSize: 15
+            lineHeight: 1.2
+        }
+        Item { width: 1; height: 6 }
+        ProminentButton {
+            objectName: "readyStartButton"
+            anchors.horizontalCenter: parent.horizontalCenter
+            title: view.buttonTitle
+            leadingSymbol: "play.fill"
+            onClicked: if (view.buttonAction) view.buttonAction()
+        }
+    }
+}

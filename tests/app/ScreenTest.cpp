@@ -1,0 +1,367 @@
+#include "support/BatteryMachines.h"
+#include "support/qml/ScreenHarness.h"
+
+#include <QDesktopServices>
+#include <QFile>
+#include <QQmlComponent>
+#include <QTest>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+// Stands in for the browser, mail and telephone handlers.
+class AddressCatcher : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit AddressCatcher(const QStringList &schemes)
+        : m_schemes(schemes)
+    {
+        for (const QString &scheme : m_schemes)
+            QDesktopServices::setUrlHandler(scheme, this, "open");
+    }
+    ~AddressCatcher() override
+    {
+        for (const QString &scheme : m_schemes)
+            QDesktopServices::unsetUrlHandler(scheme);
+    }
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl &address) { opened << address; }
+
+private:
+    QStringList m_schemes;
+};
+
+// A piece of QML placed among the screens, so it sees them by name.
+std::unique_ptr<QObject> createAmongScreens(QQmlEngine &engine, const QByteArray &qml)
+{
+    QQmlComponent component(&engine);
+    component.setData(qml, QUrl(QStringLiteral("qrc:/Quarzlinde/TestProbe.qml")));
+    std::unique_ptr<QObject> object(component.create());
+    if (!object)
+        qWarning() << component.errors();
+    return object;
+}
+
+void finishBattery(ScreenHarness &harness)
+{
+    harness.press(QStringLiteral("moduleCard_battery"));
+    harness.waitForReader();
+    harness.advance(1500ms);
+}
+
+QString metricValue(ScreenHarness &harness, const char *card)
+{
+    QQuickItem *item = harness.find(QString::fromLatin1(card));
+    return item ? item->findChild<QQuickItem *>(QStringLiteral("metricValue"))->property("text").toString() : QString();
+}
+
+} // namespace
+
+class ScreenTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void sidebarWidthFollowsTheWindow_data();
+    void sidebarWidthFollowsTheWindow();
+    void stepRowsShowProgress();
+    void batteryCardLeadsThroughTheCheck();
+    void resultShowsValuesInGermanFormat();
+    void missingValuesShowADash();
+    void repairButtonOnlyForADueReplacementWithAPage_data();
+    void repairButtonOnlyForADueReplacementWithAPage();
+    void repairButtonOpensTheFamilysPage();
+    void noBatteryShowsItsSentence();
+    void errorScreenRetriesAndLeaves();
+    void resultWithoutEvaluationShowsTheFallback();
+    void placeholderLeadsBack();
+    void legalSheetOpensAndClosesWithoutMovingTheRoute_data();
+    void legalSheetOpensAndClosesWithoutMovingTheRoute();
+    void legalRowsOpenTheirAddresses_data();
+    void legalRowsOpenTheirAddresses();
+    void everySymbolNameResolvesToAnIcon();
+};
+
+void ScreenTest::sidebarWidthFollowsTheWindow_data()
+{
+    QTest::addColumn<int>("windowWidth");
+    QTest::addColumn<double>("sidebarWidth");
+    QTest::newRow("minimum window") << 1060 << 292.0;
+    QTest::newRow("in between") << 1200 << 309.6;
+    QTest::newRow("wide window") << 1300 << 322.0;
+}
+
+void ScreenTest::sidebarWidthFollowsTheWindow()
+{
+    QFETCH(int, windowWidth);
+    QFETCH(double, sidebarWidth);
+    ScreenHarness harness(BatteryMachines::healthyAir(), {windowWidth, 805});
+    QCOMPARE(harness.find(QStringLiteral("sidebar"))->width(), sidebarWidth);
+}
+
+void ScreenTest::stepRowsShowProgress()
+{
+    ScreenHarness harness(BatteryMachines::healthyAir());
+    harness.press(QStringLiteral("moduleCard_battery"));
+    harness.waitForReader();
+    harness.advance(1000ms);
+    QCOMPARE(harness.shell().currentStep(), 3);
+
+    const QStringList expected{"completed", "completed", "active", "upcoming"};
+    for (int number = 1; number <= 4; ++number) {
+        QQuickItem *row = harness.find(QStringLiteral("stepRow%1").arg(number));
+        QVERIFY(row);
+        QCOMPARE(row->property("stepState").toString(), expected.at(number - 1));
+        const bool checkmark = row->findChild<QQuickItem *>(QStringLiteral("stepCheckmark"))->isVisible();
+        QCOMPARE(checkmark, number < 3);
+    }
+}
+
+void ScreenTest::batteryCardLeadsThroughTheCheck()
+{
+    ScreenHarness harness(BatteryMachines::healthyAir());
+    QCOMPARE(harness.text(QStringLiteral("catalogueQuestion")), QStringLiteral("Was möchtest du an deinem MacBook prüfen?"));
+
+    harness.click(QStringLiteral("moduleCard_battery"));
+    QCOMPARE(harness.shell().routeName(), QStringLiteral("battery"));
+    QCOMPARE(harness.text(QStringLiteral("checkingHeading")), QStringLiteral("MacBook wird geprüft"));
+    QCOMPARE(harness.text(QStringLiteral("checkingProgressText")), QStringLiteral("MacBook Modell wird erkannt …"));
+    QCOMPARE(harness.text(QStringLiteral("checkingPercent")), QStringLiteral("20 %"));
+
+    harness.waitForReader();
+    harness.advance(600ms);
+    QCOMPARE(harness.text(QStringLiteral("checkingProgressText")),
+             QStringLiteral("Kapazität und Ladezyklen werden geprüft …"));
+    QCOMPARE(harness.text(QStringLiteral("checkingPercent")), QStringLiteral("66 %"));
+
+    harness.advance(900ms);
+    QCOMPARE(harness.text(QStringLiteral("resultTitle")), QStringLiteral("Akku Check abgeschlossen"));
+    QCOMPARE(harness.text(QStringLiteral("resultSubtitle")), QStringLiteral("MacBook Air · MacBookAir10,1"));
+    QCOMPARE(harness.text(QStringLiteral("verdictTitle")), QStringLiteral("Akku-Wechsel nicht notwendig"));
+    QVERIFY(harness.text(QStringLiteral("verdictText")).startsWith(QStringLiteral("Kapazität, Ladezyklen")));
+
+    harness.press(QStringLiteral("resultBackButton"));
+    QCOMPARE(harness.shell().routeName(), QStringLiteral("selection"));
+    QVERIFY(harness.isShown(QStringLiteral("moduleCard_battery")));
+}
+
+void ScreenTest::resultShowsValuesInGermanFormat()
+{
+    ScreenHarness harness(BatteryMachines::healthyAir());
+    finishBattery(harness);
+    QCOMPARE(metricValue(harness, "metricHealth"), QStringLiteral("96,0 %"));
+    QCOMPARE(metricValue(harness, "metricCycles"), QStringLiteral("112"));
+    QCOMPARE(metricValue(harness, "metricCondition"), QStringLiteral("Normal"));
+    QCOMPARE(metricValue(harness, "metricFullCharge"), QStringLiteral("4.899 mAh"));
+    QCOMPARE(metricValue(harness, "metricDesign"), QStringLiteral("5.103 mAh"));
+    QCOMPARE(metricValue(harness, "metricCharge"), QStringLiteral("80 %"));
+    QCOMPARE(harness.find(QStringLiteral("metricCharge"))->property("subtitle").toString(),
+             QStringLiteral("Akku wird derzeit geladen"));
+    QCOMPARE(harness.find(QStringLiteral("metricCharge"))->property("symbol").toString(), QStringLiteral("bolt.fill"));
+}
+
+void ScreenTest::missingValuesShowADash()
+{
+    ScreenHarness harness(BatteryMachines::sparseAir());
+    finishBattery(harness);
+    QCOMPARE(harness.text(QStringLiteral("verdictTitle")), QStringLiteral("Bewertung nicht vollständig möglich"));
+    for (const char *card : {"metricHealth", "metricCycles", "metricFullCharge", "metricDesign"})
+        QCOMPARE(metricValue(harness, card), QStringLiteral("–"));
+    QCOMPARE(metricValue(harness, "metricCondition"), QStringLiteral("Nicht verfügbar"));
+    QCOMPARE(metricValue(harness, "metricCharge"), QStringLiteral("77 %"));
+    QCOMPARE(harness.find(QStringLiteral("metricCharge"))->property("subtitle").toString(),
+             QStringLiteral("Momentaner Ladezustand"));
+}
+
+void ScreenTest::repairButtonOnlyForADueReplacementWithAPage_data()
+{
+    QTest::addColumn<SimulatedMachine>("machine");
+    QTest::addColumn<QString>("verdictTitle");
+    QTest::addColumn<bool>("shown");
+
+    QTest::newRow("good Air") << BatteryMachines::healthyAir() << "Akku-Wechsel nicht notwendig" << false;
+    QTest::newRow("soon Pro") << BatteryMachines::agingPro() << "Akku-Wechsel steht bald bevor" << true;
+    QTest::newRow("replace Pro") << BatteryMachines::wornOutPro() << "Akku-Wechsel notwendig" << true;
+    QTest::newRow("replace MacBook without page") << BatteryMachines::wornOutMacBook() << "Akku-Wechsel notwendig"
+                                                  << false;
+    QTest::newRow("unavailable Air") << BatteryMachines::sparseAir() << "Bewertung nicht vollständig möglich" << false;
+}
+
+void ScreenTest::repairButtonOnlyForADueReplacementWithAPage()
+{
+    QFETCH(SimulatedMachine, machine);
+    QFETCH(QString, verdictTitle);
+    QFETCH(bool, shown);
+
+    ScreenHarness harness(machine);
+    finishBattery(harness);
+    QCOMPARE(harness.text(QStringLiteral("verdictTitle")), verdictTitle);
+    QCOMPARE(harness.isShown(QStringLiteral("batteryRepairButton")), shown);
+}
+
+void ScreenTest::repairButtonOpensTheFamilysPage()
+{
+    AddressCatcher browser({QStringLiteral("https")});
+    ScreenHarness harness(BatteryMachines::wornOutPro());
+    finishBattery(harness);
+    harness.press(QStringLiteral("batteryRepairButton"));
+    QCOMPARE(browser.opened, QList<QUrl>{QUrl(QStringLiteral("https://www.quarzlinde.de/macbook-pro-akku-wechsel/"))});
+    QCOMPARE(harness.shell().routeName(), QStringLiteral("battery"));
+}
+
+void ScreenTest::noBatteryShowsItsSentence()
+{
+    ScreenHarness harness(BatteryMachines::desktop());
+    finishBattery(harness);
+    QCOMPARE(harness.text(QStringLiteral("errorHeading")), QStringLiteral("Diagnose nicht abgeschlossen"));
+    QCOMPARE(harness.text(QStringLiteral("errorMessage")),
+             QStringLiteral("Keine interne MacBook Batterie wurde gefunden. Die App ist für MacBook, MacBook Air, "
+                            "MacBook Pro und MacBook Neo vorgesehen."));
+}
+
+void ScreenTest::errorScreenRetriesAndLeaves()
+{
+    ScreenHarness harness(BatteryMachines::desktop());
+    finishBattery(harness);
+    harness.press(QStringLiteral("errorRetryButton"));
+    QCOMPARE(harness.text(QStringLiteral("checkingHeading")), QStringLiteral("MacBook wird geprüft"));
+
+    harness.waitForReader();
+    harness.advance(1500ms);
+    harness.press(QStringLiteral("errorBackButton"));
+    QCOMPARE(harness.shell().routeName(), QStringLiteral("selection"));
+    QCOMPARE(harness.shell().batteryModel()->phase(), BatteryDiagnosticViewModel::Phase::start);
+}
+
+void ScreenTest::resultWithoutEvaluationShowsTheFallback()
+{
+    ScreenHarness harness(BatteryMachines::healthyAir());
+    const auto view = createAmongScreens(*qmlEngine(harness.window()->contentItem()), R"(
+        import QtQuick
+        BatteryModuleView {
+            model: QtObject {
+                property string phaseName: "result"
+                property var batterySnapshot: ({ familyName: "MacBook Air", modelIdentifier: "MacBookAir10,1" })
+                property var batteryEvaluation: null
+                property string errorMessage: ""
+            }
+        })");
+    QVERIFY(view);
+    auto *message = view->findChild<QQuickItem *>(QStringLiteral("errorMessage"));
+    QVERIFY(message);
+    QCOMPARE(message->property("text").toString(),
+             QStringLiteral("Die Akku-Diagnose konnte nicht abgeschlossen werden."));
+}
+
+void ScreenTest::placeholderLeadsBack()
+{
+    ScreenHarness harness(BatteryMachines::healthyAir());
+    harness.press(QStringLiteral("moduleCard_fans"));
+    QCOMPARE(harness.text(QStringLiteral("panelTitle")), QStringLiteral("Lüfter Check"));
+    harness.press(QStringLiteral("panelNextButton"));
+    QCOMPARE(harness.shell().routeName(), QStringLiteral("selection"));
+}
+
+void ScreenTest::legalSheetOpensAndClosesWithoutMovingTheRoute_data()
+{
+    QTest::addColumn<QString>("opener");
+    QTest::addColumn<bool>("withEscape");
+    QTest::newRow("top bar, close button") << "topBarInfoButton" << false;
+    QTest::newRow("sidebar, platform dismiss") << "sidebarLegalButton" << true;
+}
+
+void ScreenTest::legalSheetOpensAndClosesWithoutMovingTheRoute()
+{
+    QFETCH(QString, opener);
+    QFETCH(bool, withEscape);
+
+    ScreenHarness harness(BatteryMachines::healthyAir());
+    finishBattery(harness);
+    harness.press(opener);
+    QVERIFY(harness.shell().showLegalInformation());
+    QVERIFY(harness.isShown(QStringLiteral("legalTitle")));
+    QCOMPARE(harness.text(QStringLiteral("legalTitle")), QStringLiteral("Impressum & Datenschutz"));
+    QVERIFY(harness.text(QStringLiteral("legalPostalBlock")).contains(QStringLiteral("Platzhalter")));
+    QQuickItem *sheet = harness.find(QStringLiteral("legalContent"));
+    QVERIFY(sheet->width() >= 680 - 1);
+
+    if (withEscape)
+        QTest::keyClick(harness.window(), Qt::Key_Escape);
+    else
+        harness.press(QStringLiteral("legalCloseButton"));
+    QTRY_VERIFY(!harness.shell().showLegalInformation());
+    QVERIFY(!harness.isShown(QStringLiteral("legalTitle")));
+    QCOMPARE(harness.shell().routeName(), QStringLiteral("battery"));
+    QCOMPARE(harness.text(QStringLiteral("resultTitle")), QStringLiteral("Akku Check abgeschlossen"));
+
+    harness.press(opener);
+    QCOMPARE(harness.text(QStringLiteral("legalTitle")), QStringLiteral("Impressum & Datenschutz"));
+}
+
+void ScreenTest::legalRowsOpenTheirAddresses_data()
+{
+    QTest::addColumn<QString>("row");
+    QTest::addColumn<QUrl>("address");
+    QTest::newRow("mail") << "legalEmailRow" << QUrl(QStringLiteral("mailto:platzhalter@quarzlinde.de"));
+    QTest::newRow("telephone") << "legalPhoneRow" << QUrl(QStringLiteral("tel:+4900000000000"));
+    QTest::newRow("contact") << "legalContactRow" << QUrl(QStringLiteral("https://www.quarzlinde.de/kontakt"));
+    QTest::newRow("terms") << "legalTermsRow" << QUrl(QStringLiteral("https://www.quarzlinde.de/agb"));
+}
+
+void ScreenTest::legalRowsOpenTheirAddresses()
+{
+    QFETCH(QString, row);
+    QFETCH(QUrl, address);
+
+    AddressCatcher handlers({QStringLiteral("mailto"), QStringLiteral("tel"), QStringLiteral("https")});
+    ScreenHarness harness(BatteryMachines::healthyAir());
+    harness.press(QStringLiteral("topBarInfoButton"));
+    harness.press(row);
+    QCOMPARE(handlers.opened, QList<QUrl>{address});
+    QVERIFY(harness.shell().showLegalInformation());
+    QCOMPARE(harness.shell().routeName(), QStringLiteral("selection"));
+}
+
+void ScreenTest::everySymbolNameResolvesToAnIcon()
+{
+    // Every symbol name the screens of all modules are to show.
+    const QStringList names{
+        "arrow.counterclockwise", "arrow.down.to.line", "arrow.triangle.2.circlepath",
+        "arrow.up.left.and.arrow.down.right", "arrow.up.right", "arrow.up.right.square", "arrow.up.to.line",
+        "battery.100", "battery.100percent", "battery.50", "battery.75", "bolt.circle", "bolt.fill",
+        "cable.connector", "checkmark", "checkmark.circle", "checkmark.circle.fill", "checkmark.seal.fill",
+        "checkmark.shield", "chevron.down", "chevron.left", "chevron.right", "chevron.up",
+        "clock.badge.exclamationmark.fill", "cpu", "display", "ear", "envelope", "exclamationmark.circle.fill",
+        "exclamationmark.triangle", "exclamationmark.triangle.fill", "fan", "gearshape.2", "globe",
+        "hand.raised.fill", "info.circle", "internaldrive", "keyboard", "laptopcomputer", "lock.shield",
+        "magnifyingglass", "mic.fill", "percent", "phone", "play.fill", "powerplug", "questionmark.circle",
+        "questionmark.circle.fill", "safari", "sparkles", "speaker.slash.fill", "speaker.wave.2", "speaker.wave.3",
+        "square.and.arrow.down", "square.and.arrow.up", "square.grid.2x2", "thermometer.high", "thermometer.low",
+        "thermometer.medium", "video.and.waveform", "video.slash", "waveform", "wrench.and.screwdriver", "xmark",
+        "xmark.circle.fill"};
+
+    ScreenHarness harness(BatteryMachines::healthyAir());
+    const auto probe = createAmongScreens(*qmlEngine(harness.window()->contentItem()), R"(
+        import QtQuick
+        QtObject { function source(name) { return Symbols.source(name) } })");
+    QVERIFY(probe);
+    const auto resolve = [&probe](const QString &name) {
+        QVariant source;
+        QMetaObject::invokeMethod(probe.get(), "source", Q_RETURN_ARG(QVariant, source), Q_ARG(QVariant, name));
+        return source.toString();
+    };
+    QCOMPARE(resolve(QStringLiteral("no.such.symbol")), QString());
+    for (const QString &name : names) {
+        const QString source = resolve(name);
+        QVERIFY2(source.startsWith(QLatin1String("qrc:/")), qPrintable(name));
+        QVERIFY2(QFile::exists(source.mid(3)), qPrintable(name + QLatin1String(" → ") + source));
+    }
+}
+
+QTEST_MAIN(ScreenTest)
+#include "ScreenTest.moc"

@@ -1,0 +1,87 @@
+// Renders the shell and the battery screens from simulated machines to
+// build/tour/*.png for a person to look at.
+#include "support/BatteryMachines.h"
+#include "support/qml/ScreenHarness.h"
+
+#include <QDir>
+#include <QTest>
+
+#include <functional>
+
+using namespace std::chrono_literals;
+
+class Tour : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void render_data();
+    void render();
+};
+
+using Scene = std::function<void(ScreenHarness &)>;
+Q_DECLARE_METATYPE(Scene)
+
+namespace {
+
+void startBattery(ScreenHarness &harness)
+{
+    harness.press(QStringLiteral("moduleCard_battery"));
+    harness.waitForReader();
+}
+
+void finishBattery(ScreenHarness &harness)
+{
+    startBattery(harness);
+    harness.advance(1500ms);
+}
+
+} // namespace
+
+void Tour::render_data()
+{
+    QTest::addColumn<SimulatedMachine>("machine");
+    QTest::addColumn<Scene>("scene");
+
+    QTest::newRow("01-catalogue") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &) {});
+    QTest::newRow("02-battery-checking") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
+        startBattery(harness);
+        harness.advance(600ms);
+    });
+    QTest::newRow("03-battery-good-air") << BatteryMachines::healthyAir() << Scene(finishBattery);
+    QTest::newRow("04-battery-soon-pro") << BatteryMachines::agingPro() << Scene(finishBattery);
+    QTest::newRow("05-battery-replace-old-pro") << BatteryMachines::wornOutPro() << Scene(finishBattery);
+    QTest::newRow("06-battery-unavailable") << BatteryMachines::sparseAir() << Scene(finishBattery);
+    QTest::newRow("07-battery-error-desktop") << BatteryMachines::desktop() << Scene(finishBattery);
+    QTest::newRow("08-legal-sheet") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
+        harness.press(QStringLiteral("topBarInfoButton"));
+    });
+    QTest::newRow("09-legal-sheet-imprint") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
+        harness.press(QStringLiteral("sidebarLegalButton"));
+        QQuickItem *content = harness.find(QStringLiteral("legalContent"));
+        QVERIFY(content);
+        QTest::qWait(200);
+        content->setProperty("contentY", content->property("contentHeight").toReal() - content->height());
+    });
+    QTest::newRow("10-placeholder-module") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
+        harness.press(QStringLiteral("moduleCard_fans"));
+    });
+}
+
+void Tour::render()
+{
+    QFETCH(SimulatedMachine, machine);
+    QFETCH(Scene, scene);
+
+    ScreenHarness harness(machine);
+    scene(harness);
+    const QImage picture = harness.grab();
+    QVERIFY(!picture.isNull());
+
+    QDir().mkpath(QStringLiteral(TOUR_DIRECTORY));
+    const QString path = QStringLiteral(TOUR_DIRECTORY "/%1.png").arg(QString::fromLatin1(QTest::currentDataTag()));
+    QVERIFY2(picture.save(path), qPrintable(path));
+}
+
+QTEST_MAIN(Tour)
+#include "Tour.moc"
