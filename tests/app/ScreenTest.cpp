@@ -298,6 +298,9 @@ void ScreenTest::legalSheetOpensAndClosesWithoutMovingTheRoute()
     QVERIFY(!harness.isShown(QStringLiteral("legalTitle")));
     QCOMPARE(harness.shell().routeName(), QStringLiteral("battery"));
     QCOMPARE(harness.text(QStringLiteral("resultTitle")), QStringLiteral("Akku Check abgeschlossen"));
+
+    harness.press(opener);
+    QCOMPARE(harness.text(QStringLiteral("legalTitle")), QStringLiteral("Impressum & Datenschutz"));
 }
 
 void ScreenTest::legalRowsOpenTheirAddresses_data()
