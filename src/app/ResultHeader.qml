@@ -19,7 +19,7 @@ Item {
         Text {
             objectName: "resultTitle"
             width: parent.width
-            elide: Text.ElideRight
+            wrapMode: Text.WordWrap
             text: header.title
             color: Colors.text
             font.pixelSize: 26
@@ -28,7 +28,7 @@ Item {
         Text {
             objectName: "resultSubtitle"
             width: parent.width
-            elide: Text.ElideRight
+            wrapMode: Text.WordWrap
             text: header.subtitle
             color: Colors.secondaryText
             font.pixelSize: 15

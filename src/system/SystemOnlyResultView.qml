@@ -5,6 +5,7 @@ import QtQuick.Controls
 // it is due, the temperature panel and the process panel.
 Flickable {
     id: view
+    objectName: "systemResult"
     // The reports and evaluations as published by the system check.
     property var thermal
     property var thermalEvaluation

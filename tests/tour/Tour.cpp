@@ -1,6 +1,7 @@
 // Renders the shell and the battery screens from simulated machines to
 // build/tour/*.png for a person to look at.
 #include "support/BatteryMachines.h"
+#include "support/SystemMachines.h"
 #include "support/qml/ScreenHarness.h"
 
 #include <QDir>
@@ -36,6 +37,27 @@ void finishBattery(ScreenHarness &harness)
     harness.advance(1500ms);
 }
 
+void finishSystemCheck(ScreenHarness &harness)
+{
+    harness.press(QStringLiteral("moduleCard_system"));
+    QVERIFY(harness.advanceUntil([&harness] { return harness.shell().systemModel()->phaseName() == "result"; }));
+    harness.advance(400ms);
+}
+
+// The lower part of the system result, with both lists open.
+void openSystemLists(ScreenHarness &harness)
+{
+    finishSystemCheck(harness);
+    harness.press(QStringLiteral("sensorListToggle"));
+    harness.press(QStringLiteral("processListToggle"));
+    harness.advance(100ms);
+    QQuickItem *result = harness.find(QStringLiteral("systemResult"));
+    QVERIFY(result);
+    auto *content = result->property("contentItem").value<QQuickItem *>();
+    const QPointF summary = harness.find(QStringLiteral("sensorSummary"))->mapToItem(content, QPointF(0, 0));
+    result->setProperty("contentY", summary.y() - 24);
+}
+
 } // namespace
 
 void Tour::render_data()
@@ -63,6 +85,15 @@ void Tour::render_data()
         QTest::qWait(200);
         content->setProperty("contentY", content->property("contentHeight").toReal() - content->height());
     });
+    QTest::newRow("11-system-checking") << SystemMachines::coolAir() << Scene([](ScreenHarness &harness) {
+        harness.press(QStringLiteral("moduleCard_system"));
+        harness.advance(1300ms);
+    });
+    QTest::newRow("12-system-cool-air") << SystemMachines::coolAir() << Scene(finishSystemCheck);
+    QTest::newRow("13-system-cleaning-pro") << SystemMachines::overheatedPro() << Scene(finishSystemCheck);
+    QTest::newRow("14-system-cleaning-pro-lists") << SystemMachines::overheatedPro() << Scene(openSystemLists);
+    QTest::newRow("15-system-without-smc") << SystemMachines::withoutSmc() << Scene(finishSystemCheck);
+    QTest::newRow("16-system-without-smc-lists") << SystemMachines::withoutSmc() << Scene(openSystemLists);
     QTest::newRow("10-placeholder-module") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
         harness.press(QStringLiteral("moduleCard_fans"));
     });

@@ -2,7 +2,9 @@
 
 #include "support/RecordingSleeper.h"
 
+#include <QElapsedTimer>
 #include <QQuickStyle>
+#include <QThread>
 #include <QTest>
 #include <QThreadPool>
 
@@ -113,6 +115,22 @@ void ScreenHarness::advance(std::chrono::milliseconds duration)
         m_clock.advance(std::min(10ms, duration - passed));
         settle();
     }
+}
+
+bool ScreenHarness::advanceUntil(const std::function<bool()> &condition)
+{
+    QElapsedTimer realTime;
+    realTime.start();
+    for (auto passed = 0ms; passed < 60s; passed += 10ms) {
+        if (condition())
+            return true;
+        m_clock.advance(10ms);
+        settle();
+        // Virtual time can outrun work on other threads; let it catch up.
+        if (passed > 10s && realTime.elapsed() < 5000)
+            QThread::msleep(5);
+    }
+    return condition();
 }
 
 void ScreenHarness::waitForReader()

@@ -10,6 +10,7 @@
 #include <QQuickWindow>
 
 #include <chrono>
+#include <functional>
 
 // The real main window on a simulated machine, offscreen, in virtual time,
 // with the German locale.
@@ -33,6 +34,9 @@ public:
     // Runs the flows in virtual time; lets a finished reader hand over its value.
     void advance(std::chrono::milliseconds duration);
     void waitForReader();
+    // Runs the flows in virtual time until the condition holds; false when it
+    // still does not after a minute of virtual time and a few seconds of real time.
+    bool advanceUntil(const std::function<bool()> &condition);
     QImage grab();
 
 private:
