@@ -17,14 +17,7 @@ namespace {
 
 const QString preparingText = QStringLiteral("Akku-Diagnose wird vorbereitet …");
 
-struct Step
-{
-    double progress;
-    const char *text;
-    std::chrono::milliseconds pause;
-};
-
-constexpr std::array<Step, 4> steps{{
+constexpr std::array<PacedStep, 4> steps{{
     {0.2, "MacBook Modell wird erkannt …", 250ms},
     {0.43, "Batteriedaten werden ausgelesen …", 330ms},
     {0.66, "Kapazität und Ladezyklen werden geprüft …", 350ms},
@@ -91,7 +84,7 @@ QCoro::Task<> BatteryDiagnosticViewModel::check(quint64 generation)
     // The reader holds its own copy of the platform, so it may outlive this object.
     QFuture<ReaderOutcome> reading = QtConcurrent::run(readBattery, BatteryReader(m_platform));
 
-    for (const Step &step : steps) {
+    for (const PacedStep &step : steps) {
         if (stale())
             co_return;
         setProgress(step.progress, QString::fromUtf8(step.text));

@@ -13,6 +13,14 @@ public:
     virtual QCoro::Task<> sleep(std::chrono::milliseconds duration) = 0;
 };
 
+// One step of a paced check: the progress shown, its text and the pause after it.
+struct PacedStep
+{
+    double progress;
+    const char *text;
+    std::chrono::milliseconds pause;
+};
+
 class TimerClock : public Clock
 {
 public:

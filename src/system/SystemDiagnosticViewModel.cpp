@@ -23,14 +23,7 @@ namespace {
 
 const QString preparingText = QStringLiteral("Temperatur- & Systemcheck wird vorbereitet …");
 
-struct Step
-{
-    double progress;
-    const char *text;
-    std::chrono::milliseconds pause;
-};
-
-constexpr std::array<Step, 6> steps{{
+constexpr std::array<PacedStep, 6> steps{{
     {0.14, "Temperatursensoren werden erkannt …", 300ms},
     {0.31, "CPU-, GPU- und Akkutemperaturen werden gelesen …", 420ms},
     {0.49, "Temperaturen werden mehrfach geprüft …", 460ms},
@@ -114,7 +107,7 @@ QCoro::Task<> SystemDiagnosticViewModel::check(quint64 generation)
         return ProcessReader(platform, sleeper).sample(processRounds, processInterval);
     });
 
-    for (const Step &step : steps) {
+    for (const PacedStep &step : steps) {
         if (stale())
             co_return;
         setProgress(step.progress, QString::fromUtf8(step.text));
