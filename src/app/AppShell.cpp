@@ -1,37 +1,48 @@
 #include "app/AppShell.h"
 
+#include "app/ModuleRegistry.h"
 #include "app/WorkshopIdentity.h"
-#include "identity/RepairPages.h"
-#include "identity/SiteAddress.h"
+#include "machine/RepairPages.h"
+#include "machine/SiteAddress.h"
 
-#include <QUrl>
-
-namespace {
-
-// Battery and system checks move to "evaluate" shortly before their last step.
-template<typename Phase>
-int pacedCheckStep(Phase phase, double progress)
-{
-    switch (phase) {
-    case Phase::start: return 2;
-    case Phase::checking: return progress >= 0.82 ? 3 : 2;
-    case Phase::result: return 4;
-    case Phase::error: return 3;
-    }
-    return 2;
-}
-
-} // namespace
 
 AppShell::AppShell(const Platform &platform, Clock &clock, std::shared_ptr<const Sleeper> sleeper, QObject *parent)
     : QObject(parent)
-    , m_batteryModel(new BatteryDiagnosticViewModel(platform, clock, this))
-    , m_systemModel(new SystemDiagnosticViewModel(platform, clock, std::move(sleeper), this))
 {
-    connect(m_batteryModel, &BatteryDiagnosticViewModel::phaseChanged, this, &AppShell::updateCurrentStep);
-    connect(m_batteryModel, &BatteryDiagnosticViewModel::progressChanged, this, &AppShell::updateCurrentStep);
-    connect(m_systemModel, &SystemDiagnosticViewModel::phaseChanged, this, &AppShell::updateCurrentStep);
-    connect(m_systemModel, &SystemDiagnosticViewModel::progressChanged, this, &AppShell::updateCurrentStep);
+    registerProductModules(*this, platform, clock, sleeper);
+}
+
+void AppShell::registerModule(DiagnosisModule module, DiagnosticFlow *flow, const QString &screen)
+{
+    flow->setParent(this);
+    if (const auto earlier = m_modules.find(module); earlier != m_modules.end())
+        delete earlier->second.flow;
+    m_modules[module] = {flow, screen};
+    const auto followShownModule = [this, module] {
+        if (m_route.module == module)
+            updateCurrentStep();
+    };
+    connect(flow, &DiagnosticFlow::phaseChanged, this, followShownModule);
+    connect(flow, &DiagnosticFlow::progressChanged, this, followShownModule);
+}
+
+DiagnosticFlow *AppShell::flow(DiagnosisModule module) const
+{
+    const auto found = m_modules.find(module);
+    return found == m_modules.end() ? nullptr : found->second.flow;
+}
+
+DiagnosticFlow *AppShell::flow(const QString &rawValue) const
+{
+    const auto module = diagnosisModule(rawValue);
+    return module ? flow(*module) : nullptr;
+}
+
+QString AppShell::screen(const QString &rawValue) const
+{
+    const auto module = diagnosisModule(rawValue);
+    const auto found = module ? m_modules.find(*module) : m_modules.end();
+    return found == m_modules.end() ? QString() : found->second.screen;
 }
 
 QString AppShell::routeName() const
@@ -87,9 +98,12 @@ QVariantMap AppShell::workshop() const
 
 void AppShell::startModule(DiagnosisModule module)
 {
-    resetFlow(module);
+    DiagnosticFlow *moduleFlow = flow(module);
+    if (moduleFlow)
+        moduleFlow->reset();
     setRoute({module});
-    startFlow(module);
+    if (moduleFlow)
+        moduleFlow->start();
 }
 
 void AppShell::startModule(const QString &rawValue)
@@ -100,37 +114,11 @@ void AppShell::startModule(const QString &rawValue)
 
 void AppShell::back()
 {
-    if (m_route.module)
-        resetFlow(*m_route.module);
+    if (m_route.module) {
+        if (DiagnosticFlow *moduleFlow = flow(*m_route.module))
+            moduleFlow->reset();
+    }
     setRoute(DiagnosisRoute::selection());
-}
-
-// Modules without a flow object yet show a plain screen and have nothing to run.
-void AppShell::resetFlow(DiagnosisModule module)
-{
-    switch (module) {
-    case DiagnosisModule::battery: m_batteryModel->reset(); break;
-    case DiagnosisModule::system: m_systemModel->reset(); break;
-    default: break;
-    }
-}
-
-void AppShell::startFlow(DiagnosisModule module)
-{
-    switch (module) {
-    case DiagnosisModule::battery: m_batteryModel->start(); break;
-    case DiagnosisModule::system: m_systemModel->start(); break;
-    default: break;
-    }
-}
-
-int AppShell::moduleStep(DiagnosisModule module) const
-{
-    switch (module) {
-    case DiagnosisModule::battery: return pacedCheckStep(m_batteryModel->phase(), m_batteryModel->progress());
-    case DiagnosisModule::system: return pacedCheckStep(m_systemModel->phase(), m_systemModel->progress());
-    default: return 2;
-    }
 }
 
 void AppShell::setRoute(DiagnosisRoute route)
@@ -144,7 +132,12 @@ void AppShell::setRoute(DiagnosisRoute route)
 
 void AppShell::updateCurrentStep()
 {
-    const int step = m_route.module ? moduleStep(*m_route.module) : 1;
+    int step = 1;
+    if (m_route.module) {
+        // A module without a flow yet has nothing to run: it shows as running.
+        const DiagnosticFlow *moduleFlow = flow(*m_route.module);
+        step = moduleFlow ? moduleFlow->sidebarStep() : 2;
+    }
     if (step == m_currentStep)
         return;
     m_currentStep = step;

@@ -3,7 +3,7 @@
 // The workshop's legal identity and contact data shown on the legal sheet.
 // PLACEHOLDERS: every value below stands in until the workshop supplies its
 // real data; the visible ones say so in brackets. The site's address is in
-// identity/SiteAddress.h.
+// machine/SiteAddress.h.
 namespace WorkshopIdentity {
 inline constexpr char businessName[] = "Quarzlinde [Platzhalter: Firmenname]";
 inline constexpr char ownerName[] = "[Platzhalter: Vor- und Nachname]";

@@ -1,5 +1,5 @@
 #include "app/AppShell.h"
-#include "platform/Clock.h"
+#include "flow/Clock.h"
 
 #include <QGuiApplication>
 #include <QQmlApplicationEngine>

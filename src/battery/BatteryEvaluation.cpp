@@ -1,6 +1,6 @@
 #include "battery/BatteryEvaluation.h"
 
-#include "platform/TextFolding.h"
+#include "platform/values/TextFolding.h"
 
 #include <algorithm>
 #include <cmath>

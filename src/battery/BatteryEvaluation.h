@@ -1,6 +1,6 @@
 #pragma once
 
-#include "battery/BatterySnapshot.h"
+#include "machine/BatterySnapshot.h"
 
 #include <QString>
 #include <QStringList>

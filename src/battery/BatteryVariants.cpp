@@ -1,6 +1,6 @@
 #include "battery/BatteryVariants.h"
 
-#include "identity/RepairPages.h"
+#include "machine/RepairPages.h"
 
 #include <QVariantList>
 

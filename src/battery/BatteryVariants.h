@@ -1,7 +1,7 @@
 #pragma once
 
 #include "battery/BatteryEvaluation.h"
-#include "battery/BatterySnapshot.h"
+#include "machine/BatterySnapshot.h"
 
 #include <QVariantMap>
 

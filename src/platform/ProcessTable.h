@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ProcessRowSource.h"
+#include "platform/processes/ProcessRowSource.h"
 
 #include <memory>
 

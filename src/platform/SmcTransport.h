@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/SmcParamRecord.h"
+#include "platform/smc/SmcParamRecord.h"
 
 #include <cstdint>
 

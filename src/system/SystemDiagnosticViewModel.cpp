@@ -1,6 +1,7 @@
 #include "system/SystemDiagnosticViewModel.h"
 
-#include "battery/BatteryReader.h"
+#include "machine/BatteryReader.h"
+#include "flow/SidebarStep.h"
 #include "system/ProcessReader.h"
 #include "system/ProcessSummaryText.h"
 #include "system/SystemVariants.h"
@@ -10,8 +11,6 @@
 #include <QClipboard>
 #include <QCoro/QCoroFuture>
 #include <QGuiApplication>
-#include <QMetaEnum>
-#include <QPointer>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <array>
@@ -20,8 +19,6 @@
 using namespace std::chrono_literals;
 
 namespace {
-
-const QString preparingText = QStringLiteral("Temperatur- & Systemcheck wird vorbereitet …");
 
 constexpr std::array<PacedStep, 6> steps{{
     {0.14, "Temperatursensoren werden erkannt …", 300ms},
@@ -53,11 +50,9 @@ std::optional<bool> readExternalPower(const BatteryReader &reader)
 
 SystemDiagnosticViewModel::SystemDiagnosticViewModel(Platform platform, Clock &clock,
                                                      std::shared_ptr<const Sleeper> sleeper, QObject *parent)
-    : QObject(parent)
+    : DiagnosticFlow(clock, QStringLiteral("Temperatur- & Systemcheck wird vorbereitet …"), parent)
     , m_platform(std::move(platform))
-    , m_clock(clock)
     , m_sleeper(std::move(sleeper))
-    , m_progressText(preparingText)
 {
     m_measurements.setMaxThreadCount(measurementThreads);
 }
@@ -69,33 +64,15 @@ SystemDiagnosticViewModel::~SystemDiagnosticViewModel()
     m_measurements.waitForDone();
 }
 
-QString SystemDiagnosticViewModel::phaseName() const
+int SystemDiagnosticViewModel::sidebarStep() const
 {
-    return QString::fromLatin1(QMetaEnum::fromType<Phase>().valueToKey(static_cast<int>(m_phase)));
+    return checkSidebarStep(phase(), progress(), 0.82);
 }
 
-void SystemDiagnosticViewModel::start()
+QCoro::Task<> SystemDiagnosticViewModel::run(Ticket ticket)
 {
-    ++m_generation;
-    clearResults();
     setProgress(0.03, QStringLiteral("Temperatursensoren werden vorbereitet …"));
     setPhase(Phase::checking);
-    // Runs on by itself; it ends at its first check after it went stale.
-    check(m_generation);
-}
-
-void SystemDiagnosticViewModel::reset()
-{
-    ++m_generation;
-    setPhase(Phase::start);
-    setProgress(0.0, preparingText);
-    clearResults();
-}
-
-QCoro::Task<> SystemDiagnosticViewModel::check(quint64 generation)
-{
-    const QPointer<SystemDiagnosticViewModel> self(this);
-    const auto stale = [&] { return !self || m_generation != generation; };
 
     const Platform platform = m_platform;
     const std::shared_ptr<const Sleeper> sleeper = m_sleeper;
@@ -107,19 +84,13 @@ QCoro::Task<> SystemDiagnosticViewModel::check(quint64 generation)
         return ProcessReader(platform, sleeper).sample(processRounds, processInterval);
     });
 
-    for (const PacedStep &step : steps) {
-        if (stale())
-            co_return;
-        setProgress(step.progress, QString::fromUtf8(step.text));
-        co_await m_clock.sleep(step.pause);
-    }
-    if (stale())
+    if (!co_await walk(steps, ticket))
         co_return;
 
     const std::optional<bool> externalPower = co_await power;
     const ThermalReport thermalReport = co_await thermal;
     const ProcessLoadReport processReport = co_await processes;
-    if (stale())
+    if (ticket.stale())
         co_return;
 
     m_externalPowerConnected = externalPower;
@@ -130,10 +101,8 @@ QCoro::Task<> SystemDiagnosticViewModel::check(quint64 generation)
     emit resultsChanged();
 
     setProgress(1.0, QStringLiteral("Temperatur- & Systemcheck abgeschlossen"));
-    co_await m_clock.sleep(180ms);
-    if (stale())
-        co_return;
-    setPhase(Phase::result);
+    if (co_await pause(180ms, ticket))
+        setPhase(Phase::result);
 }
 
 void SystemDiagnosticViewModel::copyTemperatureSummary() const
@@ -150,23 +119,6 @@ void SystemDiagnosticViewModel::copyProcessSummary() const
         return;
     QGuiApplication::clipboard()->clear();
     QGuiApplication::clipboard()->setText(processSummaryText(*m_processReport, *m_processEvaluation, onBattery()));
-}
-
-void SystemDiagnosticViewModel::setPhase(Phase phase)
-{
-    if (m_phase == phase)
-        return;
-    m_phase = phase;
-    emit phaseChanged();
-}
-
-void SystemDiagnosticViewModel::setProgress(double progress, const QString &text)
-{
-    if (m_progress == progress && m_progressText == text)
-        return;
-    m_progress = progress;
-    m_progressText = text;
-    emit progressChanged();
 }
 
 void SystemDiagnosticViewModel::clearResults()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Clock.h"
+#include "flow/DiagnosticFlow.h"
 #include "platform/Platform.h"
 #include "platform/Sleeper.h"
 #include "system/ProcessLoadEvaluation.h"
@@ -8,7 +8,6 @@
 #include "system/ThermalEvaluation.h"
 #include "system/ThermalReport.h"
 
-#include <QObject>
 #include <QThreadPool>
 #include <QVariant>
 
@@ -19,20 +18,18 @@
 // the process list are measured at once on worker threads while the progress
 // walks through its paced steps; then both halves are rated. A new start or a
 // reset makes a running check stale; a stale check changes nothing.
-class SystemDiagnosticViewModel : public QObject
+class SystemDiagnosticViewModel : public DiagnosticFlow
 {
     Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("Flows are made by the shell")
     Q_PROPERTY(Phase phase READ phase NOTIFY phaseChanged)
-    Q_PROPERTY(QString phaseName READ phaseName NOTIFY phaseChanged)
-    Q_PROPERTY(double progress READ progress NOTIFY progressChanged)
-    Q_PROPERTY(QString progressText READ progressText NOTIFY progressChanged)
     Q_PROPERTY(QVariant thermalReport READ thermalReportVariant NOTIFY resultsChanged)
     Q_PROPERTY(QVariant thermalEvaluation READ thermalEvaluationVariant NOTIFY resultsChanged)
     Q_PROPERTY(QVariant processReport READ processReportVariant NOTIFY resultsChanged)
     Q_PROPERTY(QVariant processEvaluation READ processEvaluationVariant NOTIFY resultsChanged)
     Q_PROPERTY(QVariant externalPowerConnected READ externalPowerConnectedVariant NOTIFY resultsChanged)
     Q_PROPERTY(bool onBattery READ onBattery NOTIFY resultsChanged)
-    Q_PROPERTY(QString errorMessage READ errorMessage CONSTANT)
 
 public:
     enum class Phase { start, checking, result, error };
@@ -42,10 +39,8 @@ public:
                               QObject *parent = nullptr);
     ~SystemDiagnosticViewModel() override;
 
-    Phase phase() const { return m_phase; }
-    QString phaseName() const;
-    double progress() const { return m_progress; }
-    QString progressText() const { return m_progressText; }
+    Phase phase() const { return static_cast<Phase>(phaseValue()); }
+    int sidebarStep() const override;
     const std::optional<ThermalReport> &thermalReport() const { return m_thermalReport; }
     const std::optional<ThermalEvaluation> &thermalEvaluation() const { return m_thermalEvaluation; }
     const std::optional<ProcessLoadReport> &processReport() const { return m_processReport; }
@@ -53,25 +48,14 @@ public:
     std::optional<bool> externalPowerConnected() const { return m_externalPowerConnected; }
     // Unknown power counts as battery: its thresholds are the stricter ones.
     bool onBattery() const { return m_externalPowerConnected != true; }
-    // No step of the check fails; the screens fall back to their own sentence.
-    QString errorMessage() const { return {}; }
-
-    Q_INVOKABLE void start();
-    Q_INVOKABLE void reset();
     // Put the sensor or process list on the clipboard as plain text.
     Q_INVOKABLE void copyTemperatureSummary() const;
     Q_INVOKABLE void copyProcessSummary() const;
 
-signals:
-    void phaseChanged();
-    void progressChanged();
-    void resultsChanged();
-
 private:
-    QCoro::Task<> check(quint64 generation);
-    void setPhase(Phase phase);
-    void setProgress(double progress, const QString &text);
-    void clearResults();
+    QCoro::Task<> run(Ticket ticket) override;
+    void clearResults() override;
+    void setPhase(Phase phase) { setPhaseValue(static_cast<int>(phase)); }
     QVariant thermalReportVariant() const;
     QVariant thermalEvaluationVariant() const;
     QVariant processReportVariant() const;
@@ -79,17 +63,10 @@ private:
     QVariant externalPowerConnectedVariant() const;
 
     Platform m_platform;
-    Clock &m_clock;
     std::shared_ptr<const Sleeper> m_sleeper;
     // The measurements mostly sleep between rounds; they get threads of their
     // own so a slow one never queues another, nor a stale check a fresh one.
     QThreadPool m_measurements;
-    // Bumped by start and reset; a check that finds it changed is stale.
-    quint64 m_generation = 0;
-
-    Phase m_phase = Phase::start;
-    double m_progress = 0.0;
-    QString m_progressText;
     std::optional<ThermalReport> m_thermalReport;
     std::optional<ThermalEvaluation> m_thermalEvaluation;
     std::optional<ProcessLoadReport> m_processReport;

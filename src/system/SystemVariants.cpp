@@ -1,6 +1,6 @@
 #include "system/SystemVariants.h"
 
-#include "identity/RepairPages.h"
+#include "machine/RepairPages.h"
 #include "system/FormatOneDecimal.h"
 #include "system/SensorTint.h"
 

@@ -1,7 +1,7 @@
 #include "system/ThermalSampling.h"
 
-#include "platform/SmcAccess.h"
-#include "platform/SmcLineParsers.h"
+#include "platform/smc/SmcAccess.h"
+#include "platform/smc/SmcLineParsers.h"
 #include "system/SensorCatalogue.h"
 
 #include <QMap>

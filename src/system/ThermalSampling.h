@@ -2,7 +2,7 @@
 
 #include "platform/BatteryService.h"
 #include "platform/Platform.h"
-#include "platform/RawTemperatureSample.h"
+#include "platform/smc/RawTemperatureSample.h"
 #include "platform/Sleeper.h"
 #include "platform/SmcTransport.h"
 #include "system/ThermalReport.h"

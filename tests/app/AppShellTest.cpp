@@ -1,4 +1,6 @@
 #include "app/AppShell.h"
+#include "battery/BatteryDiagnosticViewModel.h"
+#include "flow/SidebarStep.h"
 #include "support/BatteryMachines.h"
 #include "support/ManualClock.h"
 #include "support/RecordingSleeper.h"
@@ -26,8 +28,51 @@ struct Shell
             QCoreApplication::processEvents();
         }
     }
+    BatteryDiagnosticViewModel *battery() const
+    {
+        return qobject_cast<BatteryDiagnosticViewModel *>(shell.batteryModel());
+    }
     ManualClock clock;
     AppShell shell;
+};
+
+// A module the shell has never heard of, with phases of its own, moved by
+// the test itself.
+class StandInFlow : public DiagnosticFlow
+{
+    Q_OBJECT
+    Q_PROPERTY(Phase phase READ phase NOTIFY phaseChanged)
+
+public:
+    enum class Phase { intro, portTesting, evaluating, result };
+    Q_ENUM(Phase)
+
+    explicit StandInFlow(Clock &clock)
+        : DiagnosticFlow(clock, QStringLiteral("Vorbereitung …"))
+    {
+    }
+    Phase phase() const { return static_cast<Phase>(phaseValue()); }
+    int sidebarStep() const override
+    {
+        switch (phase()) {
+        case Phase::evaluating: return 3;
+        case Phase::result: return 4;
+        default: return 2;
+        }
+    }
+    void moveTo(Phase phase) { setPhaseValue(static_cast<int>(phase)); }
+
+    int runs = 0;
+    int clears = 0;
+
+private:
+    QCoro::Task<> run(Ticket) override
+    {
+        ++runs;
+        moveTo(Phase::portTesting);
+        co_return;
+    }
+    void clearResults() override { ++clears; }
 };
 
 } // namespace
@@ -39,8 +84,9 @@ class AppShellTest : public QObject
 private slots:
     void catalogueListsTheTenModulesInOrder();
     void choosingBatteryStartsTheCheckAtOnce();
-    void sidebarStepFollowsTheBatteryCheck_data();
-    void sidebarStepFollowsTheBatteryCheck();
+    void sidebarStepOfAPacedCheck_data();
+    void sidebarStepOfAPacedCheck();
+    void registeredModuleIsDrivenByTheShell();
     void modulesWithoutAFlowShowAsRunning();
     void backCancelsTheRunningCheck();
     void reenteringStartsAFreshCheck();
@@ -75,50 +121,75 @@ void AppShellTest::choosingBatteryStartsTheCheckAtOnce()
 
     fixture.shell.startModule(DiagnosisModule::battery);
     QCOMPARE(fixture.shell.route(), DiagnosisRoute{DiagnosisModule::battery});
-    QCOMPARE(fixture.shell.batteryModel()->phase(), Phase::checking);
+    QCOMPARE(fixture.battery()->phase(), Phase::checking);
     QCOMPARE(fixture.shell.currentStep(), 2);
 
     // Finishing the check leaves the route on the module.
     fixture.advance(2s);
-    QCOMPARE(fixture.shell.batteryModel()->phase(), Phase::result);
+    QCOMPARE(fixture.battery()->phase(), Phase::result);
     QCOMPARE(fixture.shell.routeName(), QStringLiteral("battery"));
 }
 
-void AppShellTest::sidebarStepFollowsTheBatteryCheck_data()
+void AppShellTest::sidebarStepOfAPacedCheck_data()
 {
-    QTest::addColumn<SimulatedMachine>("machine");
-    QTest::addColumn<int>("elapsed");
+    QTest::addColumn<Phase>("phase");
+    QTest::addColumn<double>("progress");
     QTest::addColumn<int>("step");
 
-    QTest::newRow("checking at 0.66") << BatteryMachines::healthyAir() << 600 << 2;
-    QTest::newRow("checking at 0.86") << BatteryMachines::healthyAir() << 930 << 3;
-    QTest::newRow("closing at 1.0") << BatteryMachines::healthyAir() << 1300 << 3;
-    QTest::newRow("result") << BatteryMachines::healthyAir() << 1440 << 4;
-    QTest::newRow("error") << BatteryMachines::desktop() << 1300 << 3;
+    QTest::newRow("start") << Phase::start << 0.0 << 2;
+    QTest::newRow("checking at 0.81") << Phase::checking << 0.81 << 2;
+    QTest::newRow("checking at 0.82") << Phase::checking << 0.82 << 3;
+    QTest::newRow("checking at 0.86") << Phase::checking << 0.86 << 3;
+    QTest::newRow("result") << Phase::result << 1.0 << 4;
+    QTest::newRow("error") << Phase::error << 0.86 << 3;
 }
 
-void AppShellTest::sidebarStepFollowsTheBatteryCheck()
+void AppShellTest::sidebarStepOfAPacedCheck()
 {
-    QFETCH(SimulatedMachine, machine);
-    QFETCH(int, elapsed);
+    QFETCH(Phase, phase);
+    QFETCH(double, progress);
     QFETCH(int, step);
+    QCOMPARE(checkSidebarStep(phase, progress, 0.82), step);
+}
 
-    Shell fixture(machine);
+void AppShellTest::registeredModuleIsDrivenByTheShell()
+{
+    Shell fixture;
+    auto *flow = new StandInFlow(fixture.clock);
+    fixture.shell.registerModule(DiagnosisModule::usbC, flow, QStringLiteral("StandIn.qml"));
+    QCOMPARE(fixture.shell.flow(QStringLiteral("usbC")), flow);
+    QCOMPARE(fixture.shell.usbModel(), flow);
+    QCOMPARE(fixture.shell.screen(QStringLiteral("usbC")), QStringLiteral("StandIn.qml"));
+    QCOMPARE(flow->parent(), &fixture.shell);
+
     QSignalSpy steps(&fixture.shell, &AppShell::currentStepChanged);
-    fixture.shell.startModule(QStringLiteral("battery"));
-    fixture.advance(std::chrono::milliseconds(elapsed));
-    QCOMPARE(fixture.shell.currentStep(), step);
-    QCOMPARE(steps.isEmpty(), false);
-
-    fixture.shell.batteryModel()->reset();
+    fixture.shell.startModule(QStringLiteral("usbC"));
+    QCOMPARE(flow->runs, 1);
+    QCOMPARE(flow->phaseName(), QStringLiteral("portTesting"));
     QCOMPARE(fixture.shell.currentStep(), 2);
+    flow->moveTo(StandInFlow::Phase::evaluating);
+    QCOMPARE(fixture.shell.currentStep(), 3);
+    flow->moveTo(StandInFlow::Phase::result);
+    QCOMPARE(fixture.shell.currentStep(), 4);
+    QCOMPARE(steps.count(), 3);
+
+    fixture.shell.back();
+    QCOMPARE(fixture.shell.currentStep(), 1);
+    QCOMPARE(flow->phase(), StandInFlow::Phase::intro);
+    QCOMPARE(flow->progressText(), QStringLiteral("Vorbereitung …"));
+    // Once entering (reset, start) and once leaving.
+    QCOMPARE(flow->clears, 3);
+
+    // A flow that is not shown does not move the sidebar.
+    flow->moveTo(StandInFlow::Phase::result);
+    QCOMPARE(fixture.shell.currentStep(), 1);
 }
 
 void AppShellTest::modulesWithoutAFlowShowAsRunning()
 {
     Shell fixture;
     for (DiagnosisModule module : allDiagnosisModules()) {
-        if (module == DiagnosisModule::battery)
+        if (fixture.shell.flow(module))
             continue;
         fixture.shell.startModule(module);
         QCOMPARE(fixture.shell.routeName(), rawValue(module));
@@ -135,12 +206,12 @@ void AppShellTest::backCancelsTheRunningCheck()
     fixture.advance(300ms);
     fixture.shell.back();
     QCOMPARE(fixture.shell.route(), DiagnosisRoute::selection());
-    QCOMPARE(fixture.shell.batteryModel()->phase(), Phase::start);
+    QCOMPARE(fixture.battery()->phase(), Phase::start);
     QCOMPARE(fixture.shell.currentStep(), 1);
 
     fixture.advance(3s);
-    QCOMPARE(fixture.shell.batteryModel()->phase(), Phase::start);
-    QCOMPARE(fixture.shell.batteryModel()->progress(), 0.0);
+    QCOMPARE(fixture.battery()->phase(), Phase::start);
+    QCOMPARE(fixture.battery()->progress(), 0.0);
 }
 
 void AppShellTest::reenteringStartsAFreshCheck()
@@ -150,9 +221,9 @@ void AppShellTest::reenteringStartsAFreshCheck()
     fixture.advance(2s);
     fixture.shell.back();
     fixture.shell.startModule(DiagnosisModule::battery);
-    QCOMPARE(fixture.shell.batteryModel()->phase(), Phase::checking);
-    QCOMPARE(fixture.shell.batteryModel()->progress(), 0.2);
-    QVERIFY(!fixture.shell.batteryModel()->batterySnapshot());
+    QCOMPARE(fixture.battery()->phase(), Phase::checking);
+    QCOMPARE(fixture.battery()->progress(), 0.2);
+    QVERIFY(!fixture.battery()->batterySnapshot());
 }
 
 void AppShellTest::legalSheetLeavesTheRouteAlone()

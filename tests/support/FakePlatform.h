@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/Platform.h"
-#include "platform/SmcKeyTable.h"
+#include "platform/smc/SmcKeyTable.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,6 +1,6 @@
 #include "support/FakeSmc.h"
 
-#include "platform/SmcValueEncoding.h"
+#include "platform/smc/SmcValueEncoding.h"
 
 #include <numeric>
 

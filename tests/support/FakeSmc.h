@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/SmcKeyTable.h"
+#include "platform/smc/SmcKeyTable.h"
 #include "platform/SmcTransport.h"
 
 #include <QSet>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Clock.h"
+#include "flow/Clock.h"
 
 #include <coroutine>
 #include <vector>

@@ -1,6 +1,6 @@
 #include "platform/linux/ApplesmcRootSession.h"
 
-#include "platform/SmcValueEncoding.h"
+#include "platform/smc/SmcValueEncoding.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/SmcSession.h"
+#include "platform/smc/SmcSession.h"
 #include "platform/linux/ApplesmcKeyFiles.h"
 
 #include <QHash>

@@ -1,6 +1,6 @@
 #include "platform/linux/LinuxSmcTransport.h"
 
-#include "platform/SmcKeyTable.h"
+#include "platform/smc/SmcKeyTable.h"
 #include "platform/linux/ApplesmcRootSession.h"
 #include "platform/linux/ApplesmcSensorKeys.h"
 #include "platform/linux/MacsmcHwmonKeys.h"

@@ -1,6 +1,6 @@
 #include "platform/linux/MacsmcHwmonKeys.h"
 
-#include "platform/SmcValueEncoding.h"
+#include "platform/smc/SmcValueEncoding.h"
 #include "platform/linux/SysfsAttribute.h"
 
 #include <QDir>

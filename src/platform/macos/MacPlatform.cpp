@@ -1,6 +1,6 @@
 #include "platform/Platform.h"
-#include "platform/ProfilerHardwareOverview.h"
-#include "platform/PsProcessTable.h"
+#include "platform/tools/ProfilerHardwareOverview.h"
+#include "platform/processes/PsProcessTable.h"
 #include "platform/macos/MacBatteryService.h"
 #include "platform/macos/MacSmcTransport.h"
 #include "platform/macos/MacSystemControl.h"

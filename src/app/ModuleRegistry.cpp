@@ -1,0 +1,14 @@
+#include "app/ModuleRegistry.h"
+
+#include "app/AppShell.h"
+#include "battery/BatteryDiagnosticViewModel.h"
+#include "system/SystemDiagnosticViewModel.h"
+
+void registerProductModules(AppShell &shell, const Platform &platform, Clock &clock,
+                            const std::shared_ptr<const Sleeper> &sleeper)
+{
+    shell.registerModule(DiagnosisModule::battery, new BatteryDiagnosticViewModel(platform, clock),
+                         QStringLiteral("BatteryModuleView.qml"));
+    shell.registerModule(DiagnosisModule::system, new SystemDiagnosticViewModel(platform, clock, sleeper),
+                         QStringLiteral("SystemModuleView.qml"));
+}

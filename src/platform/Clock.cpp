@@ -1,8 +1,0 @@
-#include "platform/Clock.h"
-
-#include <QCoro/QCoroTimer>
-
-QCoro::Task<> TimerClock::sleep(std::chrono::milliseconds duration)
-{
-    co_await QCoro::sleepFor(duration);
-}

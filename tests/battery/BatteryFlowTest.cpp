@@ -1,0 +1,248 @@
+#include "battery/BatteryDiagnosticViewModel.h"
+#include "machine/BatteryReaderError.h"
+#include "support/BatteryMachines.h"
+#include "support/FlowBench.h"
+#include "support/ManualClock.h"
+
+#include <QSemaphore>
+#include <QSignalSpy>
+#include <QTest>
+#include <QThreadPool>
+
+#include <stdexcept>
+
+using namespace std::chrono_literals;
+using Phase = BatteryDiagnosticViewModel::Phase;
+
+namespace {
+
+// A battery service that answers only when the test lets it, like a tool
+// running into its time-out.
+class GatedBatteryService : public BatteryService
+{
+public:
+    explicit GatedBatteryService(std::shared_ptr<const BatteryService> inner)
+        : m_inner(std::move(inner))
+    {
+    }
+    std::optional<QVariantMap> properties(const QStringList &keys) const override
+    {
+        m_gate.acquire();
+        return m_inner->properties(keys);
+    }
+    void open() const { m_gate.release(); }
+
+private:
+    std::shared_ptr<const BatteryService> m_inner;
+    mutable QSemaphore m_gate;
+};
+
+class ThrowingBatteryService : public BatteryService
+{
+public:
+    std::optional<QVariantMap> properties(const QStringList &) const override
+    {
+        throw std::runtime_error("driver gone");
+    }
+};
+
+using Sample = FlowBench::Sample;
+
+// One battery check against one machine, in virtual time.
+struct Bench
+{
+    explicit Bench(Platform platform)
+        : model(std::move(platform), clock)
+    {
+    }
+    void advance(std::chrono::milliseconds duration) { recorder.advance(duration); }
+
+    ManualClock clock;
+    BatteryDiagnosticViewModel model;
+    FlowBench recorder{model, clock};
+    std::vector<Sample> &samples = recorder.progress;
+    std::vector<Sample> &phases = recorder.phases;
+};
+
+void waitForReader()
+{
+    QThreadPool::globalInstance()->waitForDone();
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+class BatteryFlowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startsIdle();
+    void walksThePacedStepsBeforeTheResult();
+    void slowReaderHoldsTheLastStep();
+    void leavingDuringAStepPublishesNothingLater();
+    void secondStartRestartsFromTheBeginning();
+    void failuresShowTheirSentence_data();
+    void failuresShowTheirSentence();
+    void unexpectedReaderFailureStillEndsTheCheck();
+    void checkOutlivingItsModelChangesNothing();
+};
+
+void BatteryFlowTest::startsIdle()
+{
+    Bench bench(makeFakePlatform(BatteryMachines::healthyAir()));
+    QCOMPARE(bench.model.phase(), Phase::start);
+    QCOMPARE(bench.model.progress(), 0.0);
+    QCOMPARE(bench.model.progressText(), QStringLiteral("Akku-Diagnose wird vorbereitet …"));
+    QVERIFY(!bench.model.batterySnapshot());
+    QVERIFY(!bench.model.batteryEvaluation());
+    QVERIFY(bench.model.errorMessage().isEmpty());
+}
+
+void BatteryFlowTest::walksThePacedStepsBeforeTheResult()
+{
+    Bench bench(makeFakePlatform(BatteryMachines::healthyAir()));
+    bench.model.start();
+    QCOMPARE(bench.model.phase(), Phase::checking);
+    waitForReader();
+
+    bench.advance(1439ms);
+    QCOMPARE(bench.model.phase(), Phase::checking);
+    QCOMPARE(bench.model.progressText(), QStringLiteral("Akku-Diagnose abgeschlossen"));
+    bench.advance(1ms);
+    QCOMPARE(bench.model.phase(), Phase::result);
+
+    const std::vector<Sample> expected{{0, 0.04}, {0, 0.2}, {250, 0.43}, {580, 0.66}, {930, 0.86}, {1260, 1.0}};
+    QCOMPARE(bench.samples, expected);
+    QCOMPARE(bench.phases.back(), (Sample{1440, static_cast<double>(Phase::result)}));
+    QVERIFY(bench.model.batterySnapshot());
+    QCOMPARE(bench.model.batteryEvaluation()->verdict, BatteryVerdict::good);
+}
+
+void BatteryFlowTest::slowReaderHoldsTheLastStep()
+{
+    Platform platform = makeFakePlatform(BatteryMachines::healthyAir());
+    const auto gated = std::make_shared<GatedBatteryService>(platform.batteryService);
+    platform.batteryService = gated;
+    Bench bench(platform);
+    bench.model.start();
+
+    bench.advance(10s);
+    QCOMPARE(bench.model.phase(), Phase::checking);
+    QCOMPARE(bench.model.progress(), 0.86);
+    QCOMPARE(bench.model.progressText(), QStringLiteral("Batteriezustand wird bewertet …"));
+
+    gated->open();
+    QTRY_COMPARE(bench.model.progress(), 1.0);
+    bench.advance(180ms);
+    QCOMPARE(bench.model.phase(), Phase::result);
+}
+
+void BatteryFlowTest::leavingDuringAStepPublishesNothingLater()
+{
+    Platform platform = makeFakePlatform(BatteryMachines::healthyAir());
+    const auto gated = std::make_shared<GatedBatteryService>(platform.batteryService);
+    platform.batteryService = gated;
+    Bench bench(platform);
+    bench.model.start();
+    bench.advance(300ms);
+    QCOMPARE(bench.model.progress(), 0.43);
+
+    bench.model.reset();
+    QSignalSpy progress(&bench.model, &BatteryDiagnosticViewModel::progressChanged);
+    QSignalSpy phase(&bench.model, &BatteryDiagnosticViewModel::phaseChanged);
+    QSignalSpy snapshot(&bench.model, &BatteryDiagnosticViewModel::resultsChanged);
+    gated->open();
+    waitForReader();
+    bench.advance(5s);
+
+    QCOMPARE(progress.count(), 0);
+    QCOMPARE(phase.count(), 0);
+    QCOMPARE(snapshot.count(), 0);
+    QCOMPARE(bench.model.phase(), Phase::start);
+    QVERIFY(!bench.model.batterySnapshot());
+    QVERIFY(!bench.clock.hasSleepers());
+}
+
+void BatteryFlowTest::secondStartRestartsFromTheBeginning()
+{
+    Bench bench(makeFakePlatform(BatteryMachines::agingPro()));
+    bench.model.start();
+    waitForReader();
+    bench.advance(600ms);
+    QCOMPARE(bench.model.progress(), 0.66);
+
+    bench.samples.clear();
+    bench.model.start();
+    QCOMPARE(bench.model.progress(), 0.2);
+    waitForReader();
+    bench.advance(1440ms);
+
+    // Only the new check's steps, none of the old one's, counted from the restart.
+    const std::vector<Sample> expected{{600, 0.04}, {600, 0.2}, {850, 0.43}, {1180, 0.66}, {1530, 0.86}, {1860, 1.0}};
+    QCOMPARE(bench.samples, expected);
+    QCOMPARE(bench.model.phase(), Phase::result);
+    QCOMPARE(bench.model.batteryEvaluation()->verdict, BatteryVerdict::soon);
+}
+
+void BatteryFlowTest::failuresShowTheirSentence_data()
+{
+    QTest::addColumn<SimulatedMachine>("machine");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("desktop without battery")
+        << BatteryMachines::desktop()
+        << QStringLiteral("Keine interne MacBook Batterie wurde gefunden. Die App ist für MacBook, MacBook Air, MacBook "
+                          "Pro und MacBook Neo vorgesehen.");
+
+    SimulatedMachine silentNotebook;
+    silentNotebook.hwModel = QStringLiteral("MacBookAir10,1");
+    QTest::newRow("notebook whose sources say nothing")
+        << silentNotebook << localizedDescription(BatteryReaderError::systemProfilerFailed);
+}
+
+void BatteryFlowTest::failuresShowTheirSentence()
+{
+    QFETCH(SimulatedMachine, machine);
+    QFETCH(QString, message);
+
+    Bench bench(makeFakePlatform(machine));
+    bench.model.start();
+    waitForReader();
+    bench.advance(1260ms);
+
+    QCOMPARE(bench.model.phase(), Phase::error);
+    QCOMPARE(bench.model.errorMessage(), message);
+    QVERIFY(!bench.model.batterySnapshot());
+    QVERIFY(!bench.model.batteryEvaluation());
+}
+
+void BatteryFlowTest::unexpectedReaderFailureStillEndsTheCheck()
+{
+    Platform platform = makeFakePlatform(BatteryMachines::healthyAir());
+    platform.batteryService = std::make_shared<ThrowingBatteryService>();
+    Bench bench(platform);
+    bench.model.start();
+    waitForReader();
+    bench.advance(1500ms);
+
+    QCOMPARE(bench.model.phase(), Phase::error);
+    QVERIFY(bench.model.errorMessage().isEmpty());
+}
+
+void BatteryFlowTest::checkOutlivingItsModelChangesNothing()
+{
+    ManualClock clock;
+    auto *model = new BatteryDiagnosticViewModel(makeFakePlatform(BatteryMachines::healthyAir()), clock);
+    model->start();
+    waitForReader();
+    clock.advance(300ms);
+    delete model;
+
+    clock.advance(5s);
+    QCoreApplication::processEvents();
+    QVERIFY(!clock.hasSleepers());
+}
+
+QTEST_GUILESS_MAIN(BatteryFlowTest)
+#include "BatteryFlowTest.moc"

@@ -1,0 +1,188 @@
+#include "machine/BatteryReader.h"
+#include "platform/linux/LinuxBatteryService.h"
+#include "platform/linux/LinuxHardwareOverview.h"
+#include "platform/linux/LinuxSystemControl.h"
+#include "support/FakeTree.h"
+
+#include <QTest>
+
+namespace {
+
+const QString supplies = QStringLiteral("sys/class/power_supply/");
+
+// An Intel MacBook Pro's Smart Battery in charge mode, discharging.
+void writeIntelMacBookPro(const FakeTree &tree)
+{
+    tree.write(QStringLiteral("sys/class/dmi/id/product_name"), "MacBookPro14,1\n");
+    tree.writeAttributes(supplies + "BAT0", R"(type=Battery
+present=1
+status=Discharging
+capacity=64
+charge_full_design=4563000
+charge_full=4382000
+charge_now=2804000
+current_now=1532000
+voltage_now=11800000
+cycle_count=321
+temp=301
+model_name=bq20z451
+manufacturer=SMP)");
+    tree.writeAttributes(supplies + "ADP1", "type=Mains\nonline=0");
+    tree.writeAttributes(supplies + "sbs-charger", "type=Mains\nonline=1");
+}
+
+QVariantMap propertiesOf(const FakeTree &tree)
+{
+    return LinuxBatteryService(tree.root()).properties(BatteryReader::registryKeys()).value_or(QVariantMap{{"none", true}});
+}
+
+} // namespace
+
+class LinuxBatteryServiceTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void describesChargeModeBattery()
+    {
+        FakeTree tree;
+        writeIntelMacBookPro(tree);
+        const QVariantMap expected{
+            {"BatteryInstalled", true}, {"DeviceName", "bq20z451"}, {"CycleCount", qint64(321)},
+            {"DesignCapacity", qint64(4563)}, {"NominalChargeCapacity", qint64(4382)},
+            {"AppleRawCurrentCapacity", qint64(2804)}, {"CurrentCapacity", qint64(64)}, {"MaxCapacity", qint64(100)},
+            {"IsCharging", false}, {"FullyCharged", false}, {"ExternalConnected", false},
+            {"Voltage", qint64(11800)}, {"Amperage", qint64(-1532)}, {"Temperature", qint64(301)}};
+        QCOMPARE(propertiesOf(tree), expected);
+    }
+
+    void convertsEnergyThroughDesignVoltage()
+    {
+        FakeTree tree;
+        tree.writeAttributes(supplies + "BAT1", R"(type=Battery
+status=Charging
+energy_full_design=99000000
+energy_full=57000000
+energy_now=28500000
+voltage_min_design=11400000
+voltage_now=12600000
+current_now=-800000
+cycle_count=0
+health=Good)");
+        const QVariantMap properties = propertiesOf(tree);
+        QCOMPARE(properties.value("DesignCapacity"), QVariant(qint64(8684)));
+        QCOMPARE(properties.value("NominalChargeCapacity"), QVariant(qint64(5000)));
+        QCOMPARE(properties.value("AppleRawCurrentCapacity"), QVariant(qint64(2500)));
+        QCOMPARE(properties.value("Amperage"), QVariant(qint64(-800)));
+        QCOMPARE(properties.value("IsCharging"), QVariant(true));
+        QCOMPARE(properties.value("Condition"), QVariant("Good"));
+        QVERIFY2(!properties.contains("CycleCount"), "cycle_count 0 means unknown");
+        QCOMPARE(properties.value("ExternalConnected"), QVariant(true)); // no adapter supply: from the status
+    }
+
+    void choosesTheInternalBattery()
+    {
+        FakeTree tree;
+        tree.writeAttributes(supplies + "hid-mouse-battery", "type=Battery\nscope=Device\ncapacity=20");
+        tree.writeAttributes(supplies + "BAT9", "type=Battery\npresent=0\ncapacity=10");
+        tree.writeAttributes(supplies + "BAT0", "type=Battery\ncapacity=77");
+        QCOMPARE(propertiesOf(tree).value("CurrentCapacity"), QVariant(qint64(77)));
+    }
+
+    void noBatteryMeansNoService_data()
+    {
+        QTest::addColumn<QByteArray>("attributes");
+        QTest::newRow("mains only") << QByteArray("type=Mains\nonline=1");
+        QTest::newRow("peripheral battery only") << QByteArray("type=Battery\nscope=Device");
+        QTest::newRow("battery slot empty") << QByteArray("type=Battery\npresent=0");
+    }
+    void noBatteryMeansNoService()
+    {
+        QFETCH(QByteArray, attributes);
+        FakeTree tree;
+        tree.writeAttributes(supplies + "X", attributes);
+        QVERIFY(!LinuxBatteryService(tree.root()).properties(BatteryReader::registryKeys()));
+        QVERIFY(!LinuxBatteryService(tree.root() + "/missing").properties(BatteryReader::registryKeys()));
+    }
+
+    void externalPower_data()
+    {
+        QTest::addColumn<QByteArray>("adapters");
+        QTest::addColumn<QVariant>("connected");
+        QTest::newRow("always-online Smart Battery charger ignored")
+            << QByteArray("sbs-charger:type=Mains,online=1;ADP1:type=Mains,online=0") << QVariant(false);
+        QTest::newRow("adapter online") << QByteArray("ADP1:type=Mains,online=1") << QVariant(true);
+        QTest::newRow("stale port controller ignored beside the SMC adapter")
+            << QByteArray("tps6598x-source-psy-1:type=USB,online=1;macsmc-ac:type=Mains,online=0") << QVariant(false);
+        QTest::newRow("USB-C supply online") << QByteArray("ucsi-source-psy-1:type=USB,online=1") << QVariant(true);
+        QTest::newRow("peripheral charger ignored")
+            << QByteArray("dock:type=Mains,scope=Device,online=1;AC:type=Mains,online=0") << QVariant(false);
+    }
+    void externalPower()
+    {
+        QFETCH(QByteArray, adapters);
+        QFETCH(QVariant, connected);
+        FakeTree tree;
+        tree.writeAttributes(supplies + "BAT0", "type=Battery\nstatus=Discharging");
+        for (const QByteArray &adapter : adapters.split(';')) {
+            const QList<QByteArray> parts = adapter.split(':');
+            tree.writeAttributes(supplies + QString::fromUtf8(parts[0]), QByteArray(parts[1]).replace(',', '\n'));
+        }
+        QCOMPARE(propertiesOf(tree).value("ExternalConnected"), connected);
+    }
+
+    void brokenAttributesAreAbsent()
+    {
+        FakeTree tree;
+        tree.writeAttributes(supplies + "BAT0", R"(type=Battery
+status=Unknown
+charge_full_design=abc
+charge_full=
+cycle_count=12x
+health=Unknown)");
+        tree.makeUnreadable(supplies + "BAT0/capacity");
+        tree.makeUnreadable(supplies + "BAT0/temp");
+        const QVariantMap expected{{"BatteryInstalled", true}};
+        QCOMPARE(propertiesOf(tree), expected);
+    }
+
+    // A MacBook Pro running Linux, read end to end into a snapshot.
+    void readsMacBookProRunningLinux()
+    {
+        FakeTree tree;
+        writeIntelMacBookPro(tree);
+        Platform platform{std::make_shared<LinuxBatteryService>(tree.root()),
+                          std::make_shared<LinuxHardwareOverview>(tree.root()),
+                          std::make_shared<LinuxSystemControl>(tree.root())};
+        const BatterySnapshot snapshot = BatteryReader(platform).read();
+        QCOMPARE(snapshot.modelName, QStringLiteral("MacBook Pro"));
+        QCOMPARE(snapshot.modelIdentifier, QStringLiteral("MacBookPro14,1"));
+        QCOMPARE(snapshot.family, MacBookFamily::pro);
+        QCOMPARE(*snapshot.healthPercent, 4382.0 / 4563.0 * 100.0);
+        QCOMPARE(snapshot.cycleCount, 321);
+        QCOMPARE(snapshot.fullChargeCapacityMAh, 4382);
+        QCOMPARE(snapshot.designCapacityMAh, 4563);
+        QCOMPARE(snapshot.chargePercent, 64);
+        QCOMPARE(snapshot.macOSCondition, std::nullopt);
+        QCOMPARE(snapshot.isCharging, false);
+        QCOMPARE(snapshot.externalPowerConnected, false);
+    }
+
+    void machineWithoutBatteryThrowsNoBattery()
+    {
+        FakeTree tree;
+        tree.write(QStringLiteral("sys/class/dmi/id/product_name"), "Standard PC (Q35 + ICH9, 2009)\n");
+        Platform platform{std::make_shared<LinuxBatteryService>(tree.root()),
+                          std::make_shared<LinuxHardwareOverview>(tree.root()),
+                          std::make_shared<LinuxSystemControl>(tree.root())};
+        QVERIFY_THROWS_EXCEPTION(BatteryReaderError, BatteryReader(platform).read());
+        try {
+            BatteryReader(platform).read();
+        } catch (BatteryReaderError error) {
+            QCOMPARE(error, BatteryReaderError::noBattery);
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(LinuxBatteryServiceTest)
+#include "LinuxBatteryServiceTest.moc"
