@@ -5,7 +5,6 @@
 #include "machine/RepairPages.h"
 #include "machine/SiteAddress.h"
 
-
 AppShell::AppShell(const Platform &platform, Clock &clock, std::shared_ptr<const Sleeper> sleeper, QObject *parent)
     : QObject(parent)
 {
@@ -62,7 +61,7 @@ QVariantList AppShell::modules() const
 {
     QVariantList entries;
     for (DiagnosisModule module : allDiagnosisModules()) {
-        entries.append(QVariantMap{
+        entries.append(QVariantMap {
             {QStringLiteral("module"), rawValue(module)},
             {QStringLiteral("title"), title(module)},
             {QStringLiteral("eyebrow"), eyebrow(module)},

@@ -33,7 +33,7 @@ const Presentation &presentation(DiagnosisModule module)
 
 const QList<DiagnosisModule> &allDiagnosisModules()
 {
-    static const QList<DiagnosisModule> modules{
+    static const QList<DiagnosisModule> modules {
         DiagnosisModule::battery, DiagnosisModule::system,   DiagnosisModule::power,   DiagnosisModule::fans,
         DiagnosisModule::usbC,    DiagnosisModule::speakers, DiagnosisModule::display, DiagnosisModule::input,
         DiagnosisModule::media,   DiagnosisModule::storage,
@@ -41,7 +41,10 @@ const QList<DiagnosisModule> &allDiagnosisModules()
     return modules;
 }
 
-QString rawValue(DiagnosisModule module) { return QString::fromLatin1(presentation(module).rawValue); }
+QString rawValue(DiagnosisModule module)
+{
+    return QString::fromLatin1(presentation(module).rawValue);
+}
 
 std::optional<DiagnosisModule> diagnosisModule(const QString &rawValue)
 {
@@ -52,7 +55,19 @@ std::optional<DiagnosisModule> diagnosisModule(const QString &rawValue)
     return std::nullopt;
 }
 
-QString title(DiagnosisModule module) { return QString::fromUtf8(presentation(module).title); }
-QString eyebrow(DiagnosisModule module) { return QString::fromUtf8(presentation(module).eyebrow); }
-QString subtitle(DiagnosisModule module) { return QString::fromUtf8(presentation(module).subtitle); }
-QString symbol(DiagnosisModule module) { return QString::fromLatin1(presentation(module).symbol); }
+QString title(DiagnosisModule module)
+{
+    return QString::fromUtf8(presentation(module).title);
+}
+QString eyebrow(DiagnosisModule module)
+{
+    return QString::fromUtf8(presentation(module).eyebrow);
+}
+QString subtitle(DiagnosisModule module)
+{
+    return QString::fromUtf8(presentation(module).subtitle);
+}
+QString symbol(DiagnosisModule module)
+{
+    return QString::fromLatin1(presentation(module).symbol);
+}

@@ -15,8 +15,9 @@ int main(int argc, char *argv[])
     AppShell shell(makeHostPlatform(), clock, std::make_shared<ThreadSleeper>());
 
     QQmlApplicationEngine engine;
-    QObject::connect(&engine, &QQmlApplicationEngine::objectCreationFailed, &app,
-                     [] { QCoreApplication::exit(1); }, Qt::QueuedConnection);
+    QObject::connect(
+        &engine, &QQmlApplicationEngine::objectCreationFailed, &app, [] { QCoreApplication::exit(1); },
+        Qt::QueuedConnection);
     engine.setInitialProperties({{QStringLiteral("shell"), QVariant::fromValue(&shell)}});
     engine.load(QUrl(QStringLiteral("qrc:/Quarzlinde/Main.qml")));
     return app.exec();

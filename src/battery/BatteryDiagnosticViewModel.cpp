@@ -1,8 +1,8 @@
 #include "battery/BatteryDiagnosticViewModel.h"
 
-#include "machine/BatteryReader.h"
 #include "battery/BatteryVariants.h"
 #include "flow/SidebarStep.h"
+#include "machine/BatteryReader.h"
 
 #include <QCoro/QCoroFuture>
 #include <QtConcurrent/QtConcurrentRun>
@@ -14,7 +14,7 @@ using namespace std::chrono_literals;
 
 namespace {
 
-constexpr std::array<PacedStep, 4> steps{{
+constexpr std::array<PacedStep, 4> steps {{
     {0.2, "MacBook Modell wird erkannt …", 250ms},
     {0.43, "Batteriedaten werden ausgelesen …", 330ms},
     {0.66, "Kapazität und Ladezyklen werden geprüft …", 350ms},

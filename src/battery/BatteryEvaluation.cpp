@@ -17,9 +17,10 @@ bool containsAny(const QString &folded, std::initializer_list<const char *> word
 std::optional<BatteryVerdict> conditionClass(const QString &condition)
 {
     const QString folded = foldedForComparison(condition);
-    if (containsAny(folded, {"service recommended", "recommended service", "service empfohlen", "service battery",
-                             "check battery", "batterie warten", "replace now", "jetzt austauschen",
-                             "service required", "permanent failure", "failure", "defekt"}))
+    if (containsAny(folded,
+                    {"service recommended", "recommended service", "service empfohlen", "service battery",
+                     "check battery", "batterie warten", "replace now", "jetzt austauschen", "service required",
+                     "permanent failure", "failure", "defekt"}))
         return BatteryVerdict::replace;
     if (containsAny(folded, {"replace soon", "bald austauschen", "bald ersetzen"}))
         return BatteryVerdict::soon;
@@ -45,8 +46,7 @@ QString explanationFor(BatteryVerdict verdict)
     case BatteryVerdict::replace:
         return QStringLiteral("Mindestens ein Wert hat die Austauschgrenze erreicht. Für zuverlässige Laufzeit und "
                               "Betriebssicherheit ist ein Akku-Wechsel empfehlenswert.");
-    case BatteryVerdict::unavailable:
-        break;
+    case BatteryVerdict::unavailable: break;
     }
     return QStringLiteral("Die Batterie wurde erkannt, die für eine eindeutige Bewertung benötigten Werte waren "
                           "jedoch nicht vollständig verfügbar.");
@@ -77,8 +77,7 @@ BatteryEvaluation evaluate(const BatterySnapshot &snapshot)
             reasons << QStringLiteral("Der macOS Batteriestatus lautet „%1“.").arg(condition);
             rated = true;
             break;
-        case BatteryVerdict::unavailable:
-            break;
+        case BatteryVerdict::unavailable: break;
         }
     }
 
@@ -90,7 +89,8 @@ BatteryEvaluation evaluate(const BatterySnapshot &snapshot)
             reasons << QStringLiteral("Die Restkapazität beträgt %1 % und liegt damit bei höchstens 80 %.").arg(shown);
         } else if (percent <= 85.0) {
             verdict = atLeast(verdict, BatteryVerdict::soon);
-            reasons << QStringLiteral("Die Restkapazität beträgt %1 % und liegt im Vorwarnbereich von 81–85 %.").arg(shown);
+            reasons
+                << QStringLiteral("Die Restkapazität beträgt %1 % und liegt im Vorwarnbereich von 81–85 %.").arg(shown);
         } else {
             reasons << QStringLiteral("Die Restkapazität beträgt %1 % und liegt über 85 %.").arg(shown);
         }
@@ -105,14 +105,16 @@ BatteryEvaluation evaluate(const BatterySnapshot &snapshot)
             reasons << QStringLiteral("Der Akku hat %1 Ladezyklen und damit mehr als 800 Zyklen erreicht.").arg(shown);
         } else if (cycles >= 500) {
             verdict = atLeast(verdict, BatteryVerdict::soon);
-            reasons << QStringLiteral("Der Akku hat %1 Ladezyklen und liegt im Vorwarnbereich von 500–800 Zyklen.").arg(shown);
+            reasons << QStringLiteral("Der Akku hat %1 Ladezyklen und liegt im Vorwarnbereich von 500–800 Zyklen.")
+                           .arg(shown);
         } else {
             reasons << QStringLiteral("Der Akku hat %1 Ladezyklen und liegt unter 500 Zyklen.").arg(shown);
         }
     } else if (!rated) {
-        return {BatteryVerdict::unavailable,
-                {QStringLiteral("macOS hat weder eine verwertbare Restkapazität noch eine Ladezyklenzahl bereitgestellt.")},
-                explanationFor(BatteryVerdict::unavailable)};
+        return {
+            BatteryVerdict::unavailable,
+            {QStringLiteral("macOS hat weder eine verwertbare Restkapazität noch eine Ladezyklenzahl bereitgestellt.")},
+            explanationFor(BatteryVerdict::unavailable)};
     }
 
     return {verdict, reasons, explanationFor(verdict)};

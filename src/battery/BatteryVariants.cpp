@@ -17,7 +17,7 @@ void insertPresent(QVariantMap &map, const char *key, const std::optional<T> &va
 
 QVariantMap toVariantMap(const BatterySnapshot &snapshot)
 {
-    QVariantMap map{
+    QVariantMap map {
         {QStringLiteral("modelName"), snapshot.modelName},
         {QStringLiteral("modelIdentifier"), snapshot.modelIdentifier},
         {QStringLiteral("family"), rawValue(snapshot.family)},

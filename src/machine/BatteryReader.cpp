@@ -1,7 +1,7 @@
 #include "machine/BatteryReader.h"
 
-#include "machine/ModelIdentity.h"
 #include "machine/JsonKeySearch.h"
+#include "machine/ModelIdentity.h"
 #include "platform/values/PropertyValues.h"
 #include "platform/values/TextFolding.h"
 
@@ -46,10 +46,7 @@ public:
         return std::nullopt;
     }
 
-    std::optional<qint64> firstInteger(const QStringList &keys) const
-    {
-        return first<qint64>(keys, propertyInteger);
-    }
+    std::optional<qint64> firstInteger(const QStringList &keys) const { return first<qint64>(keys, propertyInteger); }
 
     std::optional<qint64> firstCapacity(const QStringList &keys) const
     {
@@ -71,10 +68,7 @@ public:
         });
     }
 
-    std::optional<bool> firstBoolean(const QStringList &keys) const
-    {
-        return first<bool>(keys, propertyBoolean);
-    }
+    std::optional<bool> firstBoolean(const QStringList &keys) const { return first<bool>(keys, propertyBoolean); }
 
     std::optional<qint64> topLevelInteger(const QString &key) const
     {
@@ -173,11 +167,13 @@ std::optional<double> healthPercent(std::optional<qint64> full, std::optional<qi
     return std::nullopt;
 }
 
-std::optional<qint64> chargePercent(const Registry &registry, std::optional<qint64> fullCharge, const Overview &overview)
+std::optional<qint64> chargePercent(const Registry &registry, std::optional<qint64> fullCharge,
+                                    const Overview &overview)
 {
     if (const auto reported = overview.integer({QStringLiteral("sppower_battery_state_of_charge")}))
         return std::clamp<qint64>(*reported, 0, 100);
-    if (const auto stateOfCharge = registry.firstInteger({QStringLiteral("StateOfCharge")}); stateOfCharge && *stateOfCharge <= 100)
+    if (const auto stateOfCharge = registry.firstInteger({QStringLiteral("StateOfCharge")});
+        stateOfCharge && *stateOfCharge <= 100)
         return stateOfCharge;
 
     const auto current = registry.topLevelInteger(QStringLiteral("CurrentCapacity"));
@@ -237,16 +233,32 @@ BatteryReader::BatteryReader(Platform platform)
 
 const QStringList &BatteryReader::registryKeys()
 {
-    static const QStringList keys{
-        QStringLiteral("BatteryInstalled"), QStringLiteral("DeviceName"), QStringLiteral("Serial"),
-        QStringLiteral("CycleCount"), QStringLiteral("BatteryCycleCount"), QStringLiteral("DesignCapacity"),
-        QStringLiteral("AppleDesignCapacity"), QStringLiteral("NominalChargeCapacity"),
-        QStringLiteral("AppleRawMaxCapacity"), QStringLiteral("FullChargeCapacity"), QStringLiteral("FCC"),
-        QStringLiteral("MaxCapacity"), QStringLiteral("AppleRawCurrentCapacity"), QStringLiteral("CurrentCapacity"),
-        QStringLiteral("StateOfCharge"), QStringLiteral("BatteryHealth"), QStringLiteral("Condition"),
-        QStringLiteral("PermanentFailureStatus"), QStringLiteral("IsCharging"), QStringLiteral("FullyCharged"),
-        QStringLiteral("ExternalConnected"), QStringLiteral("AppleRawExternalConnected"), QStringLiteral("Voltage"),
-        QStringLiteral("Amperage"), QStringLiteral("Temperature"), QStringLiteral("BatteryData")};
+    static const QStringList keys {QStringLiteral("BatteryInstalled"),
+                                   QStringLiteral("DeviceName"),
+                                   QStringLiteral("Serial"),
+                                   QStringLiteral("CycleCount"),
+                                   QStringLiteral("BatteryCycleCount"),
+                                   QStringLiteral("DesignCapacity"),
+                                   QStringLiteral("AppleDesignCapacity"),
+                                   QStringLiteral("NominalChargeCapacity"),
+                                   QStringLiteral("AppleRawMaxCapacity"),
+                                   QStringLiteral("FullChargeCapacity"),
+                                   QStringLiteral("FCC"),
+                                   QStringLiteral("MaxCapacity"),
+                                   QStringLiteral("AppleRawCurrentCapacity"),
+                                   QStringLiteral("CurrentCapacity"),
+                                   QStringLiteral("StateOfCharge"),
+                                   QStringLiteral("BatteryHealth"),
+                                   QStringLiteral("Condition"),
+                                   QStringLiteral("PermanentFailureStatus"),
+                                   QStringLiteral("IsCharging"),
+                                   QStringLiteral("FullyCharged"),
+                                   QStringLiteral("ExternalConnected"),
+                                   QStringLiteral("AppleRawExternalConnected"),
+                                   QStringLiteral("Voltage"),
+                                   QStringLiteral("Amperage"),
+                                   QStringLiteral("Temperature"),
+                                   QStringLiteral("BatteryData")};
     return keys;
 }
 
@@ -270,7 +282,8 @@ BatterySnapshot BatteryReader::read() const
     if (cycles && *cycles >= 0 && *cycles <= 99'999)
         snapshot.cycleCount = cycles;
 
-    snapshot.designCapacityMAh = registry.firstCapacity({QStringLiteral("DesignCapacity"), QStringLiteral("AppleDesignCapacity")});
+    snapshot.designCapacityMAh =
+        registry.firstCapacity({QStringLiteral("DesignCapacity"), QStringLiteral("AppleDesignCapacity")});
     snapshot.fullChargeCapacityMAh = registry.firstCapacity(
         {QStringLiteral("NominalChargeCapacity"), QStringLiteral("AppleRawMaxCapacity"),
          QStringLiteral("FullChargeCapacity"), QStringLiteral("FCC"), QStringLiteral("MaxCapacity")});
@@ -283,11 +296,11 @@ BatterySnapshot BatteryReader::read() const
         snapshot.isCharging = registry.firstBoolean({QStringLiteral("IsCharging")});
     snapshot.externalPowerConnected = overview.boolean({QStringLiteral("sppower_battery_external_connected")});
     if (!snapshot.externalPowerConnected)
-        snapshot.externalPowerConnected = registry.firstBoolean(
-            {QStringLiteral("ExternalConnected"), QStringLiteral("AppleRawExternalConnected")});
+        snapshot.externalPowerConnected =
+            registry.firstBoolean({QStringLiteral("ExternalConnected"), QStringLiteral("AppleRawExternalConnected")});
 
-    if (!snapshot.healthPercent && !installed && !snapshot.cycleCount && !snapshot.chargePercent
-        && !snapshot.macOSCondition) {
+    if (!snapshot.healthPercent && !installed && !snapshot.cycleCount && !snapshot.chargePercent &&
+        !snapshot.macOSCondition) {
         if (snapshot.family != MacBookFamily::unsupported && !overview.present())
             throw BatteryReaderError::systemProfilerFailed;
         throw BatteryReaderError::noBattery;

@@ -2,8 +2,8 @@
 
 bool isTwelveInchIdentifier(const QString &identifier)
 {
-    return identifier == QLatin1String("MacBook8,1") || identifier == QLatin1String("MacBook9,1")
-        || identifier == QLatin1String("MacBook10,1");
+    return identifier == QLatin1String("MacBook8,1") || identifier == QLatin1String("MacBook9,1") ||
+        identifier == QLatin1String("MacBook10,1");
 }
 
 QString rawValue(MacBookFamily family)
@@ -37,16 +37,15 @@ MacBookFamily detectFamily(const QString &modelName, const QString &modelIdentif
     const QString name = modelName.toLower();
     const QString &identifier = modelIdentifier;
 
-    if (name.contains(QLatin1String("macbook neo"))
-        || identifier.toLower().contains(QLatin1String("macbookneo"))
-        || identifier == QLatin1String("Mac17,5"))
+    if (name.contains(QLatin1String("macbook neo")) || identifier.toLower().contains(QLatin1String("macbookneo")) ||
+        identifier == QLatin1String("Mac17,5"))
         return MacBookFamily::neo;
     if (name.contains(QLatin1String("macbook pro")) || identifier.startsWith(QLatin1String("MacBookPro")))
         return MacBookFamily::pro;
     if (name.contains(QLatin1String("macbook air")) || identifier.startsWith(QLatin1String("MacBookAir")))
         return MacBookFamily::air;
-    if (isTwelveInchIdentifier(identifier)
-        || name.contains(QLatin1String("12-inch")) || name.contains(QLatin1String("12 zoll")))
+    if (isTwelveInchIdentifier(identifier) || name.contains(QLatin1String("12-inch")) ||
+        name.contains(QLatin1String("12 zoll")))
         return MacBookFamily::twelveInch;
     if (name.contains(QLatin1String("macbook")) || identifier.startsWith(QLatin1String("MacBook")))
         return MacBookFamily::macBook;

@@ -8,13 +8,41 @@ QUrl sitePage(const char *path)
 }
 
 namespace RepairPages {
-const QUrl &generalDisplay() { static const QUrl url = sitePage("/macbook-display-reparatur/"); return url; }
-const QUrl &generalKeyboard() { static const QUrl url = sitePage("/macbook-tastatur-reparatur/"); return url; }
-const QUrl &generalTrackpad() { static const QUrl url = sitePage("/macbook-trackpad-reparatur/"); return url; }
-const QUrl &generalUsbC() { static const QUrl url = sitePage("/macbook-usb-c-reparatur/"); return url; }
-const QUrl &magSafe() { static const QUrl url = sitePage("/macbook-magsafe-anschluss-reparatur/"); return url; }
-const QUrl &diagnosisEstimate() { static const QUrl url = sitePage("/macbook-diagnose-kostenvoranschlag/"); return url; }
-const QUrl &cleaning() { static const QUrl url = sitePage("/intensive-mac-reinigung/"); return url; }
+const QUrl &generalDisplay()
+{
+    static const QUrl url = sitePage("/macbook-display-reparatur/");
+    return url;
+}
+const QUrl &generalKeyboard()
+{
+    static const QUrl url = sitePage("/macbook-tastatur-reparatur/");
+    return url;
+}
+const QUrl &generalTrackpad()
+{
+    static const QUrl url = sitePage("/macbook-trackpad-reparatur/");
+    return url;
+}
+const QUrl &generalUsbC()
+{
+    static const QUrl url = sitePage("/macbook-usb-c-reparatur/");
+    return url;
+}
+const QUrl &magSafe()
+{
+    static const QUrl url = sitePage("/macbook-magsafe-anschluss-reparatur/");
+    return url;
+}
+const QUrl &diagnosisEstimate()
+{
+    static const QUrl url = sitePage("/macbook-diagnose-kostenvoranschlag/");
+    return url;
+}
+const QUrl &cleaning()
+{
+    static const QUrl url = sitePage("/intensive-mac-reinigung/");
+    return url;
+}
 } // namespace RepairPages
 
 std::optional<QUrl> batteryRepairURL(MacBookFamily family)

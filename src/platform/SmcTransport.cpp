@@ -5,9 +5,7 @@ SmcStatus SmcTransport::call(SmcConnection connection, const SMCParamRecord &inp
     switch (input.command) {
     case smcReadKeyValue:
     case smcKeyAtIndex:
-    case smcKeyInfo:
-        return exchange(connection, input, output);
-    default:
-        return smcStatusRefused;
+    case smcKeyInfo: return exchange(connection, input, output);
+    default: return smcStatusRefused;
     }
 }

@@ -29,6 +29,5 @@ public:
     SmcStatus call(SmcConnection connection, const SMCParamRecord &input, SMCParamRecord &output) const;
 
 protected:
-    virtual SmcStatus exchange(SmcConnection connection, const SMCParamRecord &input,
-                               SMCParamRecord &output) const = 0;
+    virtual SmcStatus exchange(SmcConnection connection, const SMCParamRecord &input, SMCParamRecord &output) const = 0;
 };

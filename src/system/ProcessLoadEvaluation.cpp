@@ -42,8 +42,9 @@ QString explanation(ProcessLoadVerdict verdict, bool onBattery)
 {
     switch (verdict) {
     case ProcessLoadVerdict::good:
-        return QStringLiteral("Es wurde kein Hintergrund- oder Systemprozess mit dauerhaft hoher, für Akku oder Thermik "
-                              "relevanter CPU-Last erkannt. Normale Benutzer-Apps werden hier bewusst nicht bewertet.");
+        return QStringLiteral(
+            "Es wurde kein Hintergrund- oder Systemprozess mit dauerhaft hoher, für Akku oder Thermik "
+            "relevanter CPU-Last erkannt. Normale Benutzer-Apps werden hier bewusst nicht bewertet.");
     case ProcessLoadVerdict::elevated:
         return onBattery ? QStringLiteral("Mindestens ein Hintergrund- oder Systemprozess erzeugt anhaltende CPU-Last, "
                                           "die auf Akkubetrieb Laufzeit kosten und zusätzliche Wärme erzeugen kann.")
@@ -55,8 +56,7 @@ QString explanation(ProcessLoadVerdict verdict, bool onBattery)
                                           "beeinflussen.")
                          : QStringLiteral("Mindestens ein Hintergrund- oder Systemprozess belastet die CPU dauerhaft "
                                           "sehr stark. Das kann Temperatur und Systemleistung deutlich beeinflussen.");
-    case ProcessLoadVerdict::unavailable:
-        break;
+    case ProcessLoadVerdict::unavailable: break;
     }
     return QStringLiteral("Akku- und Temperaturdiagnose bleiben nutzbar. Die Hintergrundlast konnte in dieser Messung "
                           "jedoch nicht ausgewertet werden.");
@@ -77,8 +77,8 @@ ProcessLoadEvaluation evaluateProcessLoad(const ProcessLoadReport &report, bool 
     QList<ProcessCPURecord> relevant;
     QList<FlaggedProcess> flagged;
     for (const ProcessCPURecord &record : report.processes) {
-        if (record.sampleCount < presence || record.origin == ProcessOrigin::application
-            || (record.averageCPUPercent < relevantAverage && record.peakCPUPercent < relevantPeak))
+        if (record.sampleCount < presence || record.origin == ProcessOrigin::application ||
+            (record.averageCPUPercent < relevantAverage && record.peakCPUPercent < relevantPeak))
             continue;
         relevant.append(record);
         const ProcessLoadVerdict rating = rateProcess(record, onBattery);

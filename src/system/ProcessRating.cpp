@@ -11,11 +11,11 @@ struct Limits
     double elevatedPeak;
 };
 
-constexpr Limits kernelTask{160, 240, 85, 140};
-constexpr Limits systemWithNote{180, 280, 95, 175};
-constexpr Limits systemWithoutNote{220, 340, 130, 220};
-constexpr Limits otherOnBattery{105, 180, 45, 95};
-constexpr Limits otherOnExternalPower{125, 210, 65, 120};
+constexpr Limits kernelTask {160, 240, 85, 140};
+constexpr Limits systemWithNote {180, 280, 95, 175};
+constexpr Limits systemWithoutNote {220, 340, 130, 220};
+constexpr Limits otherOnBattery {105, 180, 45, 95};
+constexpr Limits otherOnExternalPower {125, 210, 65, 120};
 
 ProcessLoadVerdict rate(const ProcessCPURecord &record, const Limits &limits)
 {
@@ -35,14 +35,11 @@ ProcessLoadVerdict rateProcess(const ProcessCPURecord &record, bool onBattery)
     if (record.name.toLower() == QLatin1String("kernel_task"))
         return rate(record, kernelTask);
     switch (record.origin) {
-    case ProcessOrigin::application:
-        return ProcessLoadVerdict::good;
-    case ProcessOrigin::appleSystem:
-        return rate(record, record.specialNote ? systemWithNote : systemWithoutNote);
+    case ProcessOrigin::application: return ProcessLoadVerdict::good;
+    case ProcessOrigin::appleSystem: return rate(record, record.specialNote ? systemWithNote : systemWithoutNote);
     case ProcessOrigin::helper:
     case ProcessOrigin::background:
-    case ProcessOrigin::unknown:
-        break;
+    case ProcessOrigin::unknown: break;
     }
     return rate(record, onBattery ? otherOnBattery : otherOnExternalPower);
 }

@@ -43,10 +43,32 @@ std::optional<QString> knownNote(const QString &lowerName)
 bool isKnownDaemon(const QString &lowerName)
 {
     static const char *const daemons[] = {
-        "windowserver", "mds", "mds_stores", "mdworker", "mdworker_shared", "photoanalysisd", "mediaanalysisd",
-        "cloudd", "bird", "backupd", "softwareupdated", "runningboardd", "powerd", "coreaudiod", "bluetoothd",
-        "launchd", "distnoted", "cfprefsd", "logd", "opendirectoryd", "symptomsd", "locationd", "sharingd",
-        "trustd", "nsurlsessiond", "apsd",
+        "windowserver",
+        "mds",
+        "mds_stores",
+        "mdworker",
+        "mdworker_shared",
+        "photoanalysisd",
+        "mediaanalysisd",
+        "cloudd",
+        "bird",
+        "backupd",
+        "softwareupdated",
+        "runningboardd",
+        "powerd",
+        "coreaudiod",
+        "bluetoothd",
+        "launchd",
+        "distnoted",
+        "cfprefsd",
+        "logd",
+        "opendirectoryd",
+        "symptomsd",
+        "locationd",
+        "sharingd",
+        "trustd",
+        "nsurlsessiond",
+        "apsd",
     };
     return std::any_of(std::begin(daemons), std::end(daemons),
                        [&lowerName](const char *daemon) { return lowerName == QLatin1String(daemon); });
@@ -98,13 +120,13 @@ ProcessReader::Classification ProcessReader::classify(const QString &command)
     const QString lowerPath = command.toLower();
     result.specialNote = knownNote(lowerName);
 
-    if (lowerName == QLatin1String("kernel_task")
-        || startsWithAny(lowerPath, {"/system/", "/usr/libexec/", "/usr/sbin/", "/usr/bin/", "/sbin/", "/bin/"})) {
+    if (lowerName == QLatin1String("kernel_task") ||
+        startsWithAny(lowerPath, {"/system/", "/usr/libexec/", "/usr/sbin/", "/usr/bin/", "/sbin/", "/bin/"})) {
         result.origin = ProcessOrigin::appleSystem;
     } else if (lowerPath.contains(QLatin1String(".app/contents/"))) {
-        const bool helper = lowerPath.contains(QLatin1String("/contents/frameworks/"))
-                            || lowerPath.contains(QLatin1String("/contents/xpcservices/"))
-                            || lowerName.contains(QLatin1String("helper")) || lowerName.contains(QLatin1String("agent"));
+        const bool helper = lowerPath.contains(QLatin1String("/contents/frameworks/")) ||
+            lowerPath.contains(QLatin1String("/contents/xpcservices/")) ||
+            lowerName.contains(QLatin1String("helper")) || lowerName.contains(QLatin1String("agent"));
         result.origin = helper ? ProcessOrigin::helper : ProcessOrigin::application;
         result.name = appName(command, result.name);
     } else if (startsWithAny(lowerPath, {"/library/", "/opt/", "/usr/local/", "/users/"})) {
@@ -144,8 +166,9 @@ ProcessLoadReport ProcessReader::sample(int sampleCount, double intervalSeconds)
             auto accumulator = accumulators.find(row.pid);
             if (accumulator == accumulators.end()) {
                 pidsInOrder.append(row.pid);
-                accumulator = accumulators.insert(row.pid, {classification.name, row.command, classification.origin,
-                                                            classification.specialNote, {}, {}});
+                accumulator = accumulators.insert(
+                    row.pid,
+                    {classification.name, row.command, classification.origin, classification.specialNote, {}, {}});
             }
             accumulator->cpuValues.append(row.cpuPercent >= 0 ? row.cpuPercent : 0.0);
             const double memoryMB = row.residentMemoryKB / 1024.0;
@@ -160,7 +183,8 @@ ProcessLoadReport ProcessReader::sample(int sampleCount, double intervalSeconds)
         const Accumulator &accumulator = *accumulators.constFind(pid);
         if (accumulator.cpuValues.isEmpty())
             continue;
-        report.processes.append({pid, accumulator.name, accumulator.path, accumulator.origin, mean(accumulator.cpuValues),
+        report.processes.append({pid, accumulator.name, accumulator.path, accumulator.origin,
+                                 mean(accumulator.cpuValues),
                                  *std::max_element(accumulator.cpuValues.cbegin(), accumulator.cpuValues.cend()),
                                  mean(accumulator.memoryValuesMB), static_cast<int>(accumulator.cpuValues.size()),
                                  accumulator.specialNote});

@@ -7,7 +7,7 @@
 
 QString processSummaryText(const ProcessLoadReport &report, const ProcessLoadEvaluation &evaluation, bool onBattery)
 {
-    QStringList lines{
+    QStringList lines {
         QStringLiteral("Quarzlinde Health Check – Akku-/Hardware-relevante Hintergrundprozesse"),
         QStringLiteral("Quelle: ") + report.sourceDescription,
         QStringLiteral("Messdauer: %1 s").arg(formatOneDecimal(report.durationSeconds)),

@@ -16,20 +16,13 @@ bool startsWithAny(const QString &key, std::initializer_list<const char *> prefi
 QString namePrefix(ThermalSensorCategory category)
 {
     switch (category) {
-    case ThermalSensorCategory::cpu:
-        return QStringLiteral("CPU / SoC Sensor ");
-    case ThermalSensorCategory::gpu:
-        return QStringLiteral("GPU Sensor ");
-    case ThermalSensorCategory::battery:
-        return QStringLiteral("Batteriesensor ");
-    case ThermalSensorCategory::storage:
-        return QStringLiteral("SSD / Speicher Sensor ");
-    case ThermalSensorCategory::memory:
-        return QStringLiteral("Arbeitsspeicher Sensor ");
-    case ThermalSensorCategory::system:
-        return QStringLiteral("Systemsensor ");
-    case ThermalSensorCategory::other:
-        break;
+    case ThermalSensorCategory::cpu: return QStringLiteral("CPU / SoC Sensor ");
+    case ThermalSensorCategory::gpu: return QStringLiteral("GPU Sensor ");
+    case ThermalSensorCategory::battery: return QStringLiteral("Batteriesensor ");
+    case ThermalSensorCategory::storage: return QStringLiteral("SSD / Speicher Sensor ");
+    case ThermalSensorCategory::memory: return QStringLiteral("Arbeitsspeicher Sensor ");
+    case ThermalSensorCategory::system: return QStringLiteral("Systemsensor ");
+    case ThermalSensorCategory::other: break;
     }
     return QStringLiteral("Temperatursensor ");
 }
@@ -49,8 +42,8 @@ ThermalSensorCategory sensorCategory(const QString &key)
         return ThermalSensorCategory::cpu;
     if (upper.startsWith(QLatin1String("TM")))
         return ThermalSensorCategory::memory;
-    if (startsWithAny(upper, {"TH", "TN"}) || upper.contains(QLatin1String("SSD"))
-        || upper.contains(QLatin1String("NAND")))
+    if (startsWithAny(upper, {"TH", "TN"}) || upper.contains(QLatin1String("SSD")) ||
+        upper.contains(QLatin1String("NAND")))
         return ThermalSensorCategory::storage;
     if (startsWithAny(upper, {"TS", "TA"}))
         return ThermalSensorCategory::system;

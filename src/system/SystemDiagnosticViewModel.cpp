@@ -1,7 +1,7 @@
 #include "system/SystemDiagnosticViewModel.h"
 
-#include "machine/BatteryReader.h"
 #include "flow/SidebarStep.h"
+#include "machine/BatteryReader.h"
 #include "system/ProcessReader.h"
 #include "system/ProcessSummaryText.h"
 #include "system/SystemVariants.h"
@@ -20,7 +20,7 @@ using namespace std::chrono_literals;
 
 namespace {
 
-constexpr std::array<PacedStep, 6> steps{{
+constexpr std::array<PacedStep, 6> steps {{
     {0.14, "Temperatursensoren werden erkannt …", 300ms},
     {0.31, "CPU-, GPU- und Akkutemperaturen werden gelesen …", 420ms},
     {0.49, "Temperaturen werden mehrfach geprüft …", 460ms},

@@ -13,7 +13,7 @@ namespace {
 
 QVariantMap sensorCard(const QString &title, const std::optional<TemperatureSensor> &sensor)
 {
-    QVariantMap card{{QStringLiteral("title"), title}, {QStringLiteral("tint"), sensorTint(sensor)}};
+    QVariantMap card {{QStringLiteral("title"), title}, {QStringLiteral("tint"), sensorTint(sensor)}};
     if (sensor) {
         card.insert(QStringLiteral("value"), formatCelsius(sensor->temperatureCelsius));
         card.insert(QStringLiteral("detail"), QStringLiteral("Spitze ") + formatCelsius(sensor->peakCelsius));
@@ -28,23 +28,25 @@ QVariantMap sensorCard(const QString &title, const std::optional<TemperatureSens
 // one; the kernel's own task is only ever a warning.
 bool isSevere(const ProcessCPURecord &process)
 {
-    return process.name != QLatin1String("kernel_task")
-        && (process.averageCPUPercent >= 100.0 || process.peakCPUPercent >= 180.0);
+    return process.name != QLatin1String("kernel_task") &&
+        (process.averageCPUPercent >= 100.0 || process.peakCPUPercent >= 180.0);
 }
 
 QVariantMap flaggedRow(const ProcessCPURecord &process)
 {
-    QVariantMap row{
+    QVariantMap row {
         {QStringLiteral("name"), process.name},
         {QStringLiteral("originLabel"), label(process.origin)},
-        {QStringLiteral("symbol"), process.origin == ProcessOrigin::appleSystem ? QStringLiteral("gearshape.2")
-                                                                                : QStringLiteral("cpu")},
+        {QStringLiteral("symbol"),
+         process.origin == ProcessOrigin::appleSystem ? QStringLiteral("gearshape.2") : QStringLiteral("cpu")},
         {QStringLiteral("tint"), isSevere(process) ? QStringLiteral("problem") : QStringLiteral("warning")},
-        {QStringLiteral("details"), QStringLiteral("PID %1 · ca. %2 MB RAM")
-                                        .arg(QString::number(process.pid),
-                                             QLocale().toString(process.averageMemoryMB, 'f', 0))},
-        {QStringLiteral("average"), QStringLiteral("Ø ") + formatOneDecimal(process.averageCPUPercent) + QStringLiteral(" %")},
-        {QStringLiteral("peak"), QStringLiteral("Spitze ") + formatOneDecimal(process.peakCPUPercent) + QStringLiteral(" %")},
+        {QStringLiteral("details"),
+         QStringLiteral("PID %1 · ca. %2 MB RAM")
+             .arg(QString::number(process.pid), QLocale().toString(process.averageMemoryMB, 'f', 0))},
+        {QStringLiteral("average"),
+         QStringLiteral("Ø ") + formatOneDecimal(process.averageCPUPercent) + QStringLiteral(" %")},
+        {QStringLiteral("peak"),
+         QStringLiteral("Spitze ") + formatOneDecimal(process.peakCPUPercent) + QStringLiteral(" %")},
     };
     if (process.specialNote)
         row.insert(QStringLiteral("note"), *process.specialNote);
@@ -86,15 +88,15 @@ QVariantMap toVariantMap(const ThermalReport &report)
 {
     QVariantList sensors;
     for (const TemperatureSensor &sensor : report.sensors) {
-        sensors.append(QVariantMap{
+        sensors.append(QVariantMap {
             {QStringLiteral("name"), sensor.name},
             {QStringLiteral("details"), sensor.key + QStringLiteral(" · ") + rawValue(sensor.category)},
             {QStringLiteral("average"), formatCelsius(sensor.temperatureCelsius)},
         });
     }
 
-    constexpr std::array shownCategories{ThermalSensorCategory::cpu, ThermalSensorCategory::gpu,
-                                         ThermalSensorCategory::battery, ThermalSensorCategory::storage};
+    constexpr std::array shownCategories {ThermalSensorCategory::cpu, ThermalSensorCategory::gpu,
+                                          ThermalSensorCategory::battery, ThermalSensorCategory::storage};
     QVariantList cards;
     for (ThermalSensorCategory category : shownCategories) {
         QList<TemperatureSensor> ofCategory;
@@ -103,13 +105,13 @@ QVariantMap toVariantMap(const ThermalReport &report)
         cards.append(sensorCard(rawValue(category), hottestSensor(ofCategory)));
     }
 
-    QVariantMap map{{QStringLiteral("state"), rawValue(report.systemThermalState)},
-                    {QStringLiteral("sensors"), sensors},
-                    {QStringLiteral("cards"), cards}};
+    QVariantMap map {{QStringLiteral("state"), rawValue(report.systemThermalState)},
+                     {QStringLiteral("sensors"), sensors},
+                     {QStringLiteral("cards"), cards}};
     if (const auto hottest = hottestSensor(report.sensors)) {
         map.insert(QStringLiteral("hottest"),
-                   QStringLiteral("Wärmster Sensor: ") + hottest->name + QStringLiteral(" · ")
-                       + formatCelsius(hottest->temperatureCelsius));
+                   QStringLiteral("Wärmster Sensor: ") + hottest->name + QStringLiteral(" · ") +
+                       formatCelsius(hottest->temperatureCelsius));
     }
     return map;
 }
@@ -124,9 +126,9 @@ QVariantMap toVariantMap(const ThermalEvaluation &evaluation)
 
 QVariantMap toVariantMap(const ProcessLoadReport &report)
 {
-    return {{QStringLiteral("measurement"), QStringLiteral("Messdauer: %1 s · %2 Messpunkte")
-                                                 .arg(formatOneDecimal(report.durationSeconds),
-                                                      QString::number(report.sampleCount))}};
+    return {{QStringLiteral("measurement"),
+             QStringLiteral("Messdauer: %1 s · %2 Messpunkte")
+                 .arg(formatOneDecimal(report.durationSeconds), QString::number(report.sampleCount))}};
 }
 
 QVariantMap toVariantMap(const ProcessLoadEvaluation &evaluation)

@@ -12,16 +12,12 @@ ThermalLimits thermalLimits(ThermalSensorCategory category)
 {
     switch (category) {
     case ThermalSensorCategory::cpu:
-    case ThermalSensorCategory::gpu:
-        return {85, 95};
-    case ThermalSensorCategory::battery:
-        return {40, 45};
-    case ThermalSensorCategory::storage:
-        return {60, 70};
+    case ThermalSensorCategory::gpu: return {85, 95};
+    case ThermalSensorCategory::battery: return {40, 45};
+    case ThermalSensorCategory::storage: return {60, 70};
     case ThermalSensorCategory::memory:
     case ThermalSensorCategory::system:
-    case ThermalSensorCategory::other:
-        break;
+    case ThermalSensorCategory::other: break;
     }
     return {80, 90};
 }
@@ -42,8 +38,7 @@ QString explanation(ThermalVerdict verdict)
         return QStringLiteral("Mindestens ein Temperaturwert liegt über der Quarzlinde-Prüfgrenze oder macOS "
                               "meldet starken thermischen Druck. Die Kühlung und Luftwege sollten geprüft und das "
                               "Gerät bei Bedarf gereinigt werden.");
-    case ThermalVerdict::unavailable:
-        break;
+    case ThermalVerdict::unavailable: break;
     }
     return QStringLiteral("Der Akku-Check bleibt nutzbar, die thermische Bewertung ist auf diesem Mac in dieser "
                           "Testversion jedoch nicht vollständig verfügbar.");
@@ -72,11 +67,10 @@ ThermalEvaluation evaluateThermal(const QList<TemperatureSensor> &sensors, Syste
     case SystemThermalState::serious:
     case SystemThermalState::critical:
         level = ThermalVerdict::cleaningNeeded;
-        reasons.append(QStringLiteral("macOS meldet einen stark erhöhten thermischen Systemzustand (%1).")
-                           .arg(rawValue(state)));
+        reasons.append(
+            QStringLiteral("macOS meldet einen stark erhöhten thermischen Systemzustand (%1).").arg(rawValue(state)));
         break;
-    case SystemThermalState::unknown:
-        break;
+    case SystemThermalState::unknown: break;
     }
 
     for (const TemperatureSensor &sensor : sensors) {

@@ -22,10 +22,8 @@ bool isInteger(const QVariant &value)
     case QMetaType::Int:
     case QMetaType::UInt:
     case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-        return true;
-    default:
-        return false;
+    case QMetaType::ULongLong: return true;
+    default: return false;
     }
 }
 
@@ -56,7 +54,7 @@ std::optional<TemperatureSensor> summarise(const QString &key, const QList<doubl
     if (!std::isfinite(average) || !std::isfinite(peak) || average < 1.0 || average > 125.0)
         return std::nullopt;
     const ThermalSensorCategory category = sensorCategory(key);
-    return TemperatureSensor{key, sensorDisplayName(key, category), category, average, peak, int(values.size())};
+    return TemperatureSensor {key, sensorDisplayName(key, category), category, average, peak, int(values.size())};
 }
 
 bool reportOrder(const TemperatureSensor &a, const TemperatureSensor &b)

@@ -2,9 +2,9 @@
 
 #include "platform/BatteryService.h"
 #include "platform/Platform.h"
-#include "platform/smc/RawTemperatureSample.h"
 #include "platform/Sleeper.h"
 #include "platform/SmcTransport.h"
+#include "platform/smc/RawTemperatureSample.h"
 #include "system/ThermalReport.h"
 
 #include <QList>
@@ -20,5 +20,4 @@ std::optional<double> readBatteryTemperature(const BatteryService &battery);
 // Samples the SMC and the battery sampleCount times (1...10), interval
 // seconds apart, and rates nothing: averages, peaks and the system's thermal
 // state. Blocks for the rounds' pauses; never fails, only loses data.
-ThermalReport readThermalReport(const Platform &platform, const Sleeper &sleeper, int sampleCount,
-                                double interval);
+ThermalReport readThermalReport(const Platform &platform, const Sleeper &sleeper, int sampleCount, double interval);

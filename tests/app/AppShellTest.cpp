@@ -101,8 +101,9 @@ void AppShellTest::catalogueListsTheTenModulesInOrder()
     QStringList order;
     for (const QVariant &entry : modules)
         order << entry.toMap().value(QStringLiteral("module")).toString();
-    QCOMPARE(order, QStringList({"battery", "system", "power", "fans", "usbC", "speakers", "display", "input", "media",
-                                 "storage"}));
+    QCOMPARE(order,
+             QStringList(
+                 {"battery", "system", "power", "fans", "usbC", "speakers", "display", "input", "media", "storage"}));
 
     const QVariantMap media = modules.at(8).toMap();
     QCOMPARE(media.value(QStringLiteral("title")).toString(), QStringLiteral("Kamera & Mikrofon"));
@@ -120,7 +121,7 @@ void AppShellTest::choosingBatteryStartsTheCheckAtOnce()
     QCOMPARE(fixture.shell.currentStep(), 1);
 
     fixture.shell.startModule(DiagnosisModule::battery);
-    QCOMPARE(fixture.shell.route(), DiagnosisRoute{DiagnosisModule::battery});
+    QCOMPARE(fixture.shell.route(), DiagnosisRoute {DiagnosisModule::battery});
     QCOMPARE(fixture.battery()->phase(), Phase::checking);
     QCOMPARE(fixture.shell.currentStep(), 2);
 

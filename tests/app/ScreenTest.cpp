@@ -112,7 +112,7 @@ void ScreenTest::stepRowsShowProgress()
     harness.advance(1000ms);
     QCOMPARE(harness.shell().currentStep(), 3);
 
-    const QStringList expected{"completed", "completed", "active", "upcoming"};
+    const QStringList expected {"completed", "completed", "active", "upcoming"};
     for (int number = 1; number <= 4; ++number) {
         QQuickItem *row = harness.find(QStringLiteral("stepRow%1").arg(number));
         QVERIFY(row);
@@ -125,7 +125,8 @@ void ScreenTest::stepRowsShowProgress()
 void ScreenTest::batteryCardLeadsThroughTheCheck()
 {
     ScreenHarness harness(BatteryMachines::healthyAir());
-    QCOMPARE(harness.text(QStringLiteral("catalogueQuestion")), QStringLiteral("Was möchtest du an deinem MacBook prüfen?"));
+    QCOMPARE(harness.text(QStringLiteral("catalogueQuestion")),
+             QStringLiteral("Was möchtest du an deinem MacBook prüfen?"));
 
     harness.click(QStringLiteral("moduleCard_battery"));
     QCOMPARE(harness.shell().routeName(), QStringLiteral("battery"));
@@ -187,8 +188,8 @@ void ScreenTest::repairButtonOnlyForADueReplacementWithAPage_data()
     QTest::newRow("good Air") << BatteryMachines::healthyAir() << "Akku-Wechsel nicht notwendig" << false;
     QTest::newRow("soon Pro") << BatteryMachines::agingPro() << "Akku-Wechsel steht bald bevor" << true;
     QTest::newRow("replace Pro") << BatteryMachines::wornOutPro() << "Akku-Wechsel notwendig" << true;
-    QTest::newRow("replace MacBook without page") << BatteryMachines::wornOutMacBook() << "Akku-Wechsel notwendig"
-                                                  << false;
+    QTest::newRow("replace MacBook without page")
+        << BatteryMachines::wornOutMacBook() << "Akku-Wechsel notwendig" << false;
     QTest::newRow("unavailable Air") << BatteryMachines::sparseAir() << "Bewertung nicht vollständig möglich" << false;
 }
 
@@ -210,7 +211,7 @@ void ScreenTest::repairButtonOpensTheFamilysPage()
     ScreenHarness harness(BatteryMachines::wornOutPro());
     finishBattery(harness);
     harness.press(QStringLiteral("batteryRepairButton"));
-    QCOMPARE(browser.opened, QList<QUrl>{QUrl(QStringLiteral("https://www.quarzlinde.de/macbook-pro-akku-wechsel/"))});
+    QCOMPARE(browser.opened, QList<QUrl> {QUrl(QStringLiteral("https://www.quarzlinde.de/macbook-pro-akku-wechsel/"))});
     QCOMPARE(harness.shell().routeName(), QStringLiteral("battery"));
 }
 
@@ -322,7 +323,7 @@ void ScreenTest::legalRowsOpenTheirAddresses()
     ScreenHarness harness(BatteryMachines::healthyAir());
     harness.press(QStringLiteral("topBarInfoButton"));
     harness.press(row);
-    QCOMPARE(handlers.opened, QList<QUrl>{address});
+    QCOMPARE(handlers.opened, QList<QUrl> {address});
     QVERIFY(harness.shell().showLegalInformation());
     QCOMPARE(harness.shell().routeName(), QStringLiteral("selection"));
 }
@@ -330,20 +331,71 @@ void ScreenTest::legalRowsOpenTheirAddresses()
 void ScreenTest::everySymbolNameResolvesToAnIcon()
 {
     // Every symbol name the screens of all modules are to show.
-    const QStringList names{
-        "arrow.counterclockwise", "arrow.down.to.line", "arrow.triangle.2.circlepath",
-        "arrow.up.left.and.arrow.down.right", "arrow.up.right", "arrow.up.right.square", "arrow.up.to.line",
-        "battery.100", "battery.100percent", "battery.50", "battery.75", "bolt.circle", "bolt.fill",
-        "cable.connector", "checkmark", "checkmark.circle", "checkmark.circle.fill", "checkmark.seal.fill",
-        "checkmark.shield", "chevron.down", "chevron.left", "chevron.right", "chevron.up",
-        "clock.badge.exclamationmark.fill", "cpu", "display", "ear", "envelope", "exclamationmark.circle.fill",
-        "exclamationmark.triangle", "exclamationmark.triangle.fill", "fan", "gearshape.2", "globe",
-        "hand.raised.fill", "info.circle", "internaldrive", "keyboard", "laptopcomputer", "lock.shield",
-        "magnifyingglass", "mic.fill", "percent", "phone", "play.fill", "powerplug", "questionmark.circle",
-        "questionmark.circle.fill", "safari", "sparkles", "speaker.slash.fill", "speaker.wave.2", "speaker.wave.3",
-        "square.and.arrow.down", "square.and.arrow.up", "square.grid.2x2", "thermometer.high", "thermometer.low",
-        "thermometer.medium", "video.and.waveform", "video.slash", "waveform", "wrench.and.screwdriver", "xmark",
-        "xmark.circle.fill"};
+    const QStringList names {"arrow.counterclockwise",
+                             "arrow.down.to.line",
+                             "arrow.triangle.2.circlepath",
+                             "arrow.up.left.and.arrow.down.right",
+                             "arrow.up.right",
+                             "arrow.up.right.square",
+                             "arrow.up.to.line",
+                             "battery.100",
+                             "battery.100percent",
+                             "battery.50",
+                             "battery.75",
+                             "bolt.circle",
+                             "bolt.fill",
+                             "cable.connector",
+                             "checkmark",
+                             "checkmark.circle",
+                             "checkmark.circle.fill",
+                             "checkmark.seal.fill",
+                             "checkmark.shield",
+                             "chevron.down",
+                             "chevron.left",
+                             "chevron.right",
+                             "chevron.up",
+                             "clock.badge.exclamationmark.fill",
+                             "cpu",
+                             "display",
+                             "ear",
+                             "envelope",
+                             "exclamationmark.circle.fill",
+                             "exclamationmark.triangle",
+                             "exclamationmark.triangle.fill",
+                             "fan",
+                             "gearshape.2",
+                             "globe",
+                             "hand.raised.fill",
+                             "info.circle",
+                             "internaldrive",
+                             "keyboard",
+                             "laptopcomputer",
+                             "lock.shield",
+                             "magnifyingglass",
+                             "mic.fill",
+                             "percent",
+                             "phone",
+                             "play.fill",
+                             "powerplug",
+                             "questionmark.circle",
+                             "questionmark.circle.fill",
+                             "safari",
+                             "sparkles",
+                             "speaker.slash.fill",
+                             "speaker.wave.2",
+                             "speaker.wave.3",
+                             "square.and.arrow.down",
+                             "square.and.arrow.up",
+                             "square.grid.2x2",
+                             "thermometer.high",
+                             "thermometer.low",
+                             "thermometer.medium",
+                             "video.and.waveform",
+                             "video.slash",
+                             "waveform",
+                             "wrench.and.screwdriver",
+                             "xmark",
+                             "xmark.circle.fill"};
 
     ScreenHarness harness(BatteryMachines::healthyAir());
     const auto probe = createAmongScreens(*qmlEngine(harness.window()->contentItem()), R"(

@@ -30,72 +30,70 @@ private slots:
         QTest::addColumn<BatteryVerdict>("verdict");
         QTest::addColumn<QStringList>("reasons");
 
-        QTest::newRow("healthy")
-            << snapshot(96.3, 120, "Normal") << BatteryVerdict::good
-            << QStringList{"Der macOS Batteriestatus lautet „Normal“.",
-                           "Die Restkapazität beträgt 96 % und liegt über 85 %.",
-                           "Der Akku hat 120 Ladezyklen und liegt unter 500 Zyklen."};
+        QTest::newRow("healthy") << snapshot(96.3, 120, "Normal") << BatteryVerdict::good
+                                 << QStringList {"Der macOS Batteriestatus lautet „Normal“.",
+                                                 "Die Restkapazität beträgt 96 % und liegt über 85 %.",
+                                                 "Der Akku hat 120 Ladezyklen und liegt unter 500 Zyklen."};
         QTest::newRow("85.0 is in the warning band")
             << snapshot(85.0, {}, {}) << BatteryVerdict::soon
-            << QStringList{"Die Restkapazität beträgt 85 % und liegt im Vorwarnbereich von 81–85 %."};
+            << QStringList {"Die Restkapazität beträgt 85 % und liegt im Vorwarnbereich von 81–85 %."};
         QTest::newRow("80.0 needs a replacement")
             << snapshot(80.0, {}, {}) << BatteryVerdict::replace
-            << QStringList{"Die Restkapazität beträgt 80 % und liegt damit bei höchstens 80 %."};
+            << QStringList {"Die Restkapazität beträgt 80 % und liegt damit bei höchstens 80 %."};
         QTest::newRow("band chosen on the unrounded value")
             << snapshot(80.4, {}, {}) << BatteryVerdict::soon
-            << QStringList{"Die Restkapazität beträgt 80 % und liegt im Vorwarnbereich von 81–85 %."};
-        QTest::newRow("85.3 above the band")
-            << snapshot(85.3, {}, {}) << BatteryVerdict::good
-            << QStringList{"Die Restkapazität beträgt 85 % und liegt über 85 %."};
+            << QStringList {"Die Restkapazität beträgt 80 % und liegt im Vorwarnbereich von 81–85 %."};
+        QTest::newRow("85.3 above the band") << snapshot(85.3, {}, {}) << BatteryVerdict::good
+                                             << QStringList {"Die Restkapazität beträgt 85 % und liegt über 85 %."};
         QTest::newRow("half rounds away from zero")
             << snapshot(90.5, {}, {}) << BatteryVerdict::good
-            << QStringList{"Die Restkapazität beträgt 91 % und liegt über 85 %."};
+            << QStringList {"Die Restkapazität beträgt 91 % und liegt über 85 %."};
         QTest::newRow("499 cycles") << snapshot({}, 499, {}) << BatteryVerdict::good
-                                    << QStringList{"Der Akku hat 499 Ladezyklen und liegt unter 500 Zyklen."};
+                                    << QStringList {"Der Akku hat 499 Ladezyklen und liegt unter 500 Zyklen."};
         QTest::newRow("500 cycles")
             << snapshot({}, 500, {}) << BatteryVerdict::soon
-            << QStringList{"Der Akku hat 500 Ladezyklen und liegt im Vorwarnbereich von 500–800 Zyklen."};
+            << QStringList {"Der Akku hat 500 Ladezyklen und liegt im Vorwarnbereich von 500–800 Zyklen."};
         QTest::newRow("800 cycles")
             << snapshot({}, 800, {}) << BatteryVerdict::soon
-            << QStringList{"Der Akku hat 800 Ladezyklen und liegt im Vorwarnbereich von 500–800 Zyklen."};
-        QTest::newRow("801 cycles")
-            << snapshot({}, 801, {}) << BatteryVerdict::replace
-            << QStringList{"Der Akku hat 801 Ladezyklen und damit mehr als 800 Zyklen erreicht."};
+            << QStringList {"Der Akku hat 800 Ladezyklen und liegt im Vorwarnbereich von 500–800 Zyklen."};
+        QTest::newRow("801 cycles") << snapshot({}, 801, {}) << BatteryVerdict::replace
+                                    << QStringList {
+                                           "Der Akku hat 801 Ladezyklen und damit mehr als 800 Zyklen erreicht."};
         QTest::newRow("cycles written without grouping")
             << snapshot({}, 1234, {}) << BatteryVerdict::replace
-            << QStringList{"Der Akku hat 1234 Ladezyklen und damit mehr als 800 Zyklen erreicht."};
+            << QStringList {"Der Akku hat 1234 Ladezyklen und damit mehr als 800 Zyklen erreicht."};
         QTest::newRow("good capacity, warning cycles")
             << snapshot(90, 650, {}) << BatteryVerdict::soon
-            << QStringList{"Die Restkapazität beträgt 90 % und liegt über 85 %.",
-                           "Der Akku hat 650 Ladezyklen und liegt im Vorwarnbereich von 500–800 Zyklen."};
+            << QStringList {"Die Restkapazität beträgt 90 % und liegt über 85 %.",
+                            "Der Akku hat 650 Ladezyklen und liegt im Vorwarnbereich von 500–800 Zyklen."};
         QTest::newRow("warning capacity, worn cycles")
             << snapshot(82, 900, {}) << BatteryVerdict::replace
-            << QStringList{"Die Restkapazität beträgt 82 % und liegt im Vorwarnbereich von 81–85 %.",
-                           "Der Akku hat 900 Ladezyklen und damit mehr als 800 Zyklen erreicht."};
+            << QStringList {"Die Restkapazität beträgt 82 % und liegt im Vorwarnbereich von 81–85 %.",
+                            "Der Akku hat 900 Ladezyklen und damit mehr als 800 Zyklen erreicht."};
         QTest::newRow("condition alone decides")
             << snapshot(97, 100, "Service empfohlen") << BatteryVerdict::replace
-            << QStringList{"macOS meldet „Service empfohlen“.", "Die Restkapazität beträgt 97 % und liegt über 85 %.",
-                           "Der Akku hat 100 Ladezyklen und liegt unter 500 Zyklen."};
+            << QStringList {"macOS meldet „Service empfohlen“.", "Die Restkapazität beträgt 97 % und liegt über 85 %.",
+                            "Der Akku hat 100 Ladezyklen und liegt unter 500 Zyklen."};
         QTest::newRow("soon condition alone")
             << snapshot({}, {}, "Bald austauschen") << BatteryVerdict::soon
-            << QStringList{"macOS weist mit „Bald austauschen“ auf zunehmenden Verschleiß hin."};
+            << QStringList {"macOS weist mit „Bald austauschen“ auf zunehmenden Verschleiß hin."};
         QTest::newRow("failure in any case and position")
             << snapshot({}, 10, "Permanent FAILURE detected") << BatteryVerdict::replace
-            << QStringList{"macOS meldet „Permanent FAILURE detected“.",
-                           "Der Akku hat 10 Ladezyklen und liegt unter 500 Zyklen."};
+            << QStringList {"macOS meldet „Permanent FAILURE detected“.",
+                            "Der Akku hat 10 Ladezyklen und liegt unter 500 Zyklen."};
         QTest::newRow("accented spelling still matches")
             << snapshot({}, 10, "DÉFEKT") << BatteryVerdict::replace
-            << QStringList{"macOS meldet „DÉFEKT“.", "Der Akku hat 10 Ladezyklen und liegt unter 500 Zyklen."};
+            << QStringList {"macOS meldet „DÉFEKT“.", "Der Akku hat 10 Ladezyklen und liegt unter 500 Zyklen."};
         QTest::newRow("replace list wins over good words")
             << snapshot({}, {}, "Good, but check battery") << BatteryVerdict::replace
-            << QStringList{"macOS meldet „Good, but check battery“."};
+            << QStringList {"macOS meldet „Good, but check battery“."};
         QTest::newRow("later capacity lowers nothing after a replace condition")
             << snapshot(83, {}, "Replace Now") << BatteryVerdict::replace
-            << QStringList{"macOS meldet „Replace Now“.",
-                           "Die Restkapazität beträgt 83 % und liegt im Vorwarnbereich von 81–85 %."};
+            << QStringList {"macOS meldet „Replace Now“.",
+                            "Die Restkapazität beträgt 83 % und liegt im Vorwarnbereich von 81–85 %."};
         QTest::newRow("unrecognised condition with cycles")
             << snapshot({}, 42, "Ersetzen") << BatteryVerdict::good
-            << QStringList{"Der Akku hat 42 Ladezyklen und liegt unter 500 Zyklen."};
+            << QStringList {"Der Akku hat 42 Ladezyklen und liegt unter 500 Zyklen."};
     }
     void rates()
     {
@@ -131,7 +129,7 @@ private slots:
     void incompleteWithoutRatableValues_data()
     {
         QTest::addColumn<BatterySnapshot>("input");
-        QTest::newRow("empty snapshot") << BatterySnapshot{};
+        QTest::newRow("empty snapshot") << BatterySnapshot {};
         QTest::newRow("unrecognised condition only") << snapshot({}, {}, "Ersetzen");
         QTest::newRow("blank condition only") << snapshot({}, {}, " \n");
         QTest::newRow("health not finite") << snapshot(qQNaN(), {}, {});
@@ -141,8 +139,9 @@ private slots:
         QFETCH(BatterySnapshot, input);
         const BatteryEvaluation evaluation = evaluate(input);
         QCOMPARE(evaluation.verdict, BatteryVerdict::unavailable);
-        QCOMPARE(evaluation.reasons,
-                 QStringList{"macOS hat weder eine verwertbare Restkapazität noch eine Ladezyklenzahl bereitgestellt."});
+        QCOMPARE(
+            evaluation.reasons,
+            QStringList {"macOS hat weder eine verwertbare Restkapazität noch eine Ladezyklenzahl bereitgestellt."});
         QCOMPARE(evaluation.explanation,
                  QStringLiteral("Die Batterie wurde erkannt, die für eine eindeutige Bewertung benötigten Werte waren "
                                 "jedoch nicht vollständig verfügbar."));

@@ -59,7 +59,7 @@ struct Bench
 
     ManualClock clock;
     BatteryDiagnosticViewModel model;
-    FlowBench recorder{model, clock};
+    FlowBench recorder {model, clock};
     std::vector<Sample> &samples = recorder.progress;
     std::vector<Sample> &phases = recorder.phases;
 };
@@ -112,9 +112,9 @@ void BatteryFlowTest::walksThePacedStepsBeforeTheResult()
     bench.advance(1ms);
     QCOMPARE(bench.model.phase(), Phase::result);
 
-    const std::vector<Sample> expected{{0, 0.04}, {0, 0.2}, {250, 0.43}, {580, 0.66}, {930, 0.86}, {1260, 1.0}};
+    const std::vector<Sample> expected {{0, 0.04}, {0, 0.2}, {250, 0.43}, {580, 0.66}, {930, 0.86}, {1260, 1.0}};
     QCOMPARE(bench.samples, expected);
-    QCOMPARE(bench.phases.back(), (Sample{1440, static_cast<double>(Phase::result)}));
+    QCOMPARE(bench.phases.back(), (Sample {1440, static_cast<double>(Phase::result)}));
     QVERIFY(bench.model.batterySnapshot());
     QCOMPARE(bench.model.batteryEvaluation()->verdict, BatteryVerdict::good);
 }
@@ -179,7 +179,7 @@ void BatteryFlowTest::secondStartRestartsFromTheBeginning()
     bench.advance(1440ms);
 
     // Only the new check's steps, none of the old one's, counted from the restart.
-    const std::vector<Sample> expected{{600, 0.04}, {600, 0.2}, {850, 0.43}, {1180, 0.66}, {1530, 0.86}, {1860, 1.0}};
+    const std::vector<Sample> expected {{600, 0.04}, {600, 0.2}, {850, 0.43}, {1180, 0.66}, {1530, 0.86}, {1860, 1.0}};
     QCOMPARE(bench.samples, expected);
     QCOMPARE(bench.model.phase(), Phase::result);
     QCOMPARE(bench.model.batteryEvaluation()->verdict, BatteryVerdict::soon);
@@ -192,8 +192,9 @@ void BatteryFlowTest::failuresShowTheirSentence_data()
 
     QTest::newRow("desktop without battery")
         << BatteryMachines::desktop()
-        << QStringLiteral("Keine interne MacBook Batterie wurde gefunden. Die App ist für MacBook, MacBook Air, MacBook "
-                          "Pro und MacBook Neo vorgesehen.");
+        << QStringLiteral(
+               "Keine interne MacBook Batterie wurde gefunden. Die App ist für MacBook, MacBook Air, MacBook "
+               "Pro und MacBook Neo vorgesehen.");
 
     SimulatedMachine silentNotebook;
     silentNotebook.hwModel = QStringLiteral("MacBookAir10,1");

@@ -7,10 +7,12 @@
 
 namespace {
 
-QByteArray powerJson(const QByteArray &battery, const QByteArray &hardware = R"({"machine_name": "MacBook Pro", "machine_model": "MacBookPro16,1"})")
+QByteArray
+powerJson(const QByteArray &battery,
+          const QByteArray &hardware = R"({"machine_name": "MacBook Pro", "machine_model": "MacBookPro16,1"})")
 {
-    return R"({"SPHardwareDataType": [)" + hardware + R"(], "SPPowerDataType": [{"_name": "spbattery_information", )"
-        + battery + "}]}";
+    return R"({"SPHardwareDataType": [)" + hardware + R"(], "SPPowerDataType": [{"_name": "spbattery_information", )" +
+        battery + "}]}";
 }
 
 BatterySnapshot proSnapshot()
@@ -43,134 +45,155 @@ private slots:
         QTest::addColumn<BatterySnapshot>("expected");
 
         QTest::newRow("registry ratio wins over the tool's maximum capacity")
-            << SimulatedMachine{QVariantMap{{"NominalChargeCapacity", 4382}, {"DesignCapacity", 4563}},
-                                powerJson(R"("health": {"sppower_battery_health_maximum_capacity": "91%"})"), {}}
+            << SimulatedMachine {QVariantMap {{"NominalChargeCapacity", 4382}, {"DesignCapacity", 4563}},
+                                 powerJson(R"("health": {"sppower_battery_health_maximum_capacity": "91%"})"),
+                                 {}}
             << pro([](BatterySnapshot &s) {
                    s.designCapacityMAh = 4563;
                    s.fullChargeCapacityMAh = 4382;
                    s.healthPercent = 4382.0 / 4563.0 * 100.0;
                });
         QTest::newRow("percentage MaxCapacity is no capacity, the tool's figure counts")
-            << SimulatedMachine{QVariantMap{{"MaxCapacity", 100}, {"DesignCapacity", 5103}},
-                                powerJson(R"("sppower_battery_health_maximum_capacity": "87%")"), {}}
+            << SimulatedMachine {QVariantMap {{"MaxCapacity", 100}, {"DesignCapacity", 5103}},
+                                 powerJson(R"("sppower_battery_health_maximum_capacity": "87%")"),
+                                 {}}
             << pro([](BatterySnapshot &s) {
                    s.designCapacityMAh = 5103;
                    s.healthPercent = 87.0;
                });
         QTest::newRow("ratio above 150 % rejected")
-            << SimulatedMachine{QVariantMap{{"FullChargeCapacity", 9000}, {"DesignCapacity", 5000}},
-                                powerJson(R"("sppower_battery_maximum_capacity": "91 %")"), {}}
+            << SimulatedMachine {QVariantMap {{"FullChargeCapacity", 9000}, {"DesignCapacity", 5000}},
+                                 powerJson(R"("sppower_battery_maximum_capacity": "91 %")"),
+                                 {}}
             << pro([](BatterySnapshot &s) {
                    s.designCapacityMAh = 5000;
                    s.fullChargeCapacityMAh = 9000;
                    s.healthPercent = 91.0;
                });
         QTest::newRow("ratio above 100 % capped")
-            << SimulatedMachine{QVariantMap{{"FCC", 5200}, {"AppleDesignCapacity", 5000}}, powerJson("\"x\": 1"), {}}
+            << SimulatedMachine {QVariantMap {{"FCC", 5200}, {"AppleDesignCapacity", 5000}}, powerJson("\"x\": 1"), {}}
             << pro([](BatterySnapshot &s) {
                    s.designCapacityMAh = 5000;
                    s.fullChargeCapacityMAh = 5200;
                    s.healthPercent = 100.0;
                });
         QTest::newRow("percent charge from Apple silicon registry")
-            << SimulatedMachine{QVariantMap{{"CurrentCapacity", 83}, {"MaxCapacity", 100}}, powerJson("\"x\": 1"), {}}
+            << SimulatedMachine {QVariantMap {{"CurrentCapacity", 83}, {"MaxCapacity", 100}}, powerJson("\"x\": 1"), {}}
             << pro([](BatterySnapshot &s) { s.chargePercent = 83; });
         QTest::newRow("mAh charge from Intel registry")
-            << SimulatedMachine{QVariantMap{{"CurrentCapacity", 5000}, {"MaxCapacity", 6000}}, powerJson("\"x\": 1"), {}}
+            << SimulatedMachine {QVariantMap {{"CurrentCapacity", 5000}, {"MaxCapacity", 6000}},
+                                 powerJson("\"x\": 1"),
+                                 {}}
             << pro([](BatterySnapshot &s) {
                    s.fullChargeCapacityMAh = 6000;
                    s.chargePercent = 83;
                });
         QTest::newRow("charge from raw current and full charge")
-            << SimulatedMachine{QVariantMap{{"AppleRawCurrentCapacity", 2000}, {"AppleRawMaxCapacity", 4000}},
-                                powerJson("\"x\": 1"), {}}
+            << SimulatedMachine {QVariantMap {{"AppleRawCurrentCapacity", 2000}, {"AppleRawMaxCapacity", 4000}},
+                                 powerJson("\"x\": 1"),
+                                 {}}
             << pro([](BatterySnapshot &s) {
                    s.fullChargeCapacityMAh = 4000;
                    s.chargePercent = 50;
                });
         QTest::newRow("tool's state of charge wins and is clamped")
-            << SimulatedMachine{QVariantMap{{"StateOfCharge", 40}},
-                                powerJson(R"("charge": {"sppower_battery_state_of_charge": 120})"), {}}
+            << SimulatedMachine {QVariantMap {{"StateOfCharge", 40}},
+                                 powerJson(R"("charge": {"sppower_battery_state_of_charge": 120})"),
+                                 {}}
             << pro([](BatterySnapshot &s) { s.chargePercent = 100; });
         QTest::newRow("state of charge above 100 skipped")
-            << SimulatedMachine{QVariantMap{{"StateOfCharge", 101}, {"CurrentCapacity", 64}}, powerJson("\"x\": 1"), {}}
+            << SimulatedMachine {QVariantMap {{"StateOfCharge", 101}, {"CurrentCapacity", 64}},
+                                 powerJson("\"x\": 1"),
+                                 {}}
             << pro([](BatterySnapshot &s) { s.chargePercent = 64; });
         QTest::newRow("tool's cycle count wins")
-            << SimulatedMachine{QVariantMap{{"CycleCount", 900}},
-                                powerJson(R"("health": {"sppower_battery_cycle_count": 120})"), {}}
+            << SimulatedMachine {QVariantMap {{"CycleCount", 900}},
+                                 powerJson(R"("health": {"sppower_battery_cycle_count": 120})"),
+                                 {}}
             << pro([](BatterySnapshot &s) { s.cycleCount = 120; });
         QTest::newRow("cycle text with thousands separator")
-            << SimulatedMachine{QVariantMap{{"CycleCount", "1.234"}}, powerJson("\"x\": 1"), {}}
+            << SimulatedMachine {QVariantMap {{"CycleCount", "1.234"}}, powerJson("\"x\": 1"), {}}
             << pro([](BatterySnapshot &s) { s.cycleCount = 1; });
         QTest::newRow("cycle count out of range")
-            << SimulatedMachine{QVariantMap{{"CycleCount", 100000}}, powerJson("\"x\": 1"), {}}
-            << proSnapshot();
+            << SimulatedMachine {QVariantMap {{"CycleCount", 100000}}, powerJson("\"x\": 1"), {}} << proSnapshot();
         QTest::newRow("tool's number as text of the wrong kind falls back to registry")
-            << SimulatedMachine{QVariantMap{{"BatteryCycleCount", 321}},
-                                powerJson(R"("sppower_battery_cycle_count": "viele")"), {}}
+            << SimulatedMachine {QVariantMap {{"BatteryCycleCount", 321}},
+                                 powerJson(R"("sppower_battery_cycle_count": "viele")"),
+                                 {}}
             << pro([](BatterySnapshot &s) { s.cycleCount = 321; });
         QTest::newRow("nested battery data consulted after the top level")
-            << SimulatedMachine{QVariantMap{{"DesignCapacity", 5000},
-                                            {"BatteryData", QVariantMap{{"NominalChargeCapacity", 4500},
-                                                                        {"DesignCapacity", 9999}}}},
-                                powerJson("\"x\": 1"), {}}
+            << SimulatedMachine {QVariantMap {
+                                     {"DesignCapacity", 5000},
+                                     {"BatteryData",
+                                      QVariantMap {{"NominalChargeCapacity", 4500}, {"DesignCapacity", 9999}}}},
+                                 powerJson("\"x\": 1"),
+                                 {}}
             << pro([](BatterySnapshot &s) {
                    s.designCapacityMAh = 5000;
                    s.fullChargeCapacityMAh = 4500;
                    s.healthPercent = 90.0;
                });
         QTest::newRow("battery data that is not a dictionary is ignored")
-            << SimulatedMachine{QVariantMap{{"BatteryData", "garbage"}, {"CycleCount", 5}}, powerJson("\"x\": 1"), {}}
+            << SimulatedMachine {QVariantMap {{"BatteryData", "garbage"}, {"CycleCount", 5}}, powerJson("\"x\": 1"), {}}
             << pro([](BatterySnapshot &s) { s.cycleCount = 5; });
         QTest::newRow("unusable capacity values skipped")
-            << SimulatedMachine{QVariantMap{{"DesignCapacity", std::nan("")}, {"AppleDesignCapacity", 5000},
-                                            {"NominalChargeCapacity", -4000}, {"AppleRawMaxCapacity", "4.500"},
-                                            {"FullChargeCapacity", 4000}},
-                                powerJson("\"x\": 1"), {}}
+            << SimulatedMachine {QVariantMap {{"DesignCapacity", std::nan("")},
+                                              {"AppleDesignCapacity", 5000},
+                                              {"NominalChargeCapacity", -4000},
+                                              {"AppleRawMaxCapacity", "4.500"},
+                                              {"FullChargeCapacity", 4000}},
+                                 powerJson("\"x\": 1"),
+                                 {}}
             << pro([](BatterySnapshot &s) {
                    s.designCapacityMAh = 5000;
                    s.fullChargeCapacityMAh = 4000;
                    s.healthPercent = 80.0;
                });
         QTest::newRow("condition normalised from the tool")
-            << SimulatedMachine{QVariantMap{{"Condition", "Normal"}},
-                                powerJson(R"("sppower_battery_health": "Service Recommended")"), {}}
+            << SimulatedMachine {QVariantMap {{"Condition", "Normal"}},
+                                 powerJson(R"("sppower_battery_health": "Service Recommended")"),
+                                 {}}
             << pro([](BatterySnapshot &s) { s.macOSCondition = QStringLiteral("Service empfohlen"); });
         QTest::newRow("condition trimmed")
-            << SimulatedMachine{QVariantMap{{"Condition", " Normal\n"}}, powerJson("\"x\": 1"), {}}
+            << SimulatedMachine {QVariantMap {{"Condition", " Normal\n"}}, powerJson("\"x\": 1"), {}}
             << pro([](BatterySnapshot &s) { s.macOSCondition = QStringLiteral("Normal"); });
         QTest::newRow("unknown condition kept as reported")
-            << SimulatedMachine{QVariantMap{{"BatteryHealth", "Ersetzen"}}, powerJson("\"x\": 1"), {}}
+            << SimulatedMachine {QVariantMap {{"BatteryHealth", "Ersetzen"}}, powerJson("\"x\": 1"), {}}
             << pro([](BatterySnapshot &s) { s.macOSCondition = QStringLiteral("Ersetzen"); });
         QTest::newRow("condition from data with control characters")
-            << SimulatedMachine{QVariantMap{{"Condition", QByteArray("Replace Soon\0", 13)}}, powerJson("\"x\": 1"), {}}
+            << SimulatedMachine {QVariantMap {{"Condition", QByteArray("Replace Soon\0", 13)}},
+                                 powerJson("\"x\": 1"),
+                                 {}}
             << pro([](BatterySnapshot &s) { s.macOSCondition = QStringLiteral("Bald austauschen"); });
         QTest::newRow("Good reads as Normal")
-            << SimulatedMachine{QVariantMap{}, powerJson(R"("sppower_battery_health": "Good")"), {}}
+            << SimulatedMachine {QVariantMap {}, powerJson(R"("sppower_battery_health": "Good")"), {}}
             << pro([](BatterySnapshot &s) { s.macOSCondition = QStringLiteral("Normal"); });
         QTest::newRow("permanent failure overrides a normal condition")
-            << SimulatedMachine{QVariantMap{{"PermanentFailureStatus", 1}, {"Condition", "Normal"}}, powerJson("\"x\": 1"), {}}
+            << SimulatedMachine {QVariantMap {{"PermanentFailureStatus", 1}, {"Condition", "Normal"}},
+                                 powerJson("\"x\": 1"),
+                                 {}}
             << pro([](BatterySnapshot &s) { s.macOSCondition = QStringLiteral("Service empfohlen"); });
         QTest::newRow("charging and power from both sources")
-            << SimulatedMachine{QVariantMap{{"IsCharging", false}, {"AppleRawExternalConnected", "Yes"}},
-                                powerJson(R"("sppower_battery_is_charging": "TRUE")"), {}}
+            << SimulatedMachine {QVariantMap {{"IsCharging", false}, {"AppleRawExternalConnected", "Yes"}},
+                                 powerJson(R"("sppower_battery_is_charging": "TRUE")"),
+                                 {}}
             << pro([](BatterySnapshot &s) {
                    s.isCharging = true;
                    s.externalPowerConnected = true;
                });
         QTest::newRow("identity from system controls when the tool says nothing")
-            << SimulatedMachine{QVariantMap{{"CycleCount", 7}}, std::nullopt, QStringLiteral("MacBookAir7,2")}
-            << BatterySnapshot{"MacBook Air", "MacBookAir7,2", MacBookFamily::air, {}, 7, {}, {}, {}, {}, {}, {}};
+            << SimulatedMachine {QVariantMap {{"CycleCount", 7}}, std::nullopt, QStringLiteral("MacBookAir7,2")}
+            << BatterySnapshot {"MacBook Air", "MacBookAir7,2", MacBookFamily::air, {}, 7, {}, {}, {}, {}, {}, {}};
         QTest::newRow("tool output that is not JSON counts as none")
-            << SimulatedMachine{QVariantMap{{"CycleCount", 7}}, QByteArray("<plist>"), QStringLiteral("Mac17,5")}
-            << BatterySnapshot{"MacBook Neo", "Mac17,5", MacBookFamily::neo, {}, 7, {}, {}, {}, {}, {}, {}};
+            << SimulatedMachine {QVariantMap {{"CycleCount", 7}}, QByteArray("<plist>"), QStringLiteral("Mac17,5")}
+            << BatterySnapshot {"MacBook Neo", "Mac17,5", MacBookFamily::neo, {}, 7, {}, {}, {}, {}, {}, {}};
         QTest::newRow("JSON of the wrong shape")
-            << SimulatedMachine{QVariantMap{{"CycleCount", 7}},
-                                QByteArray(R"({"SPHardwareDataType": "x", "machine_name": ["MacBook Air"]})"),
-                                QStringLiteral("MacBookAir7,2")}
-            << BatterySnapshot{"MacBook Air", "MacBookAir7,2", MacBookFamily::air, {}, 7, {}, {}, {}, {}, {}, {}};
+            << SimulatedMachine {QVariantMap {{"CycleCount", 7}},
+                                 QByteArray(R"({"SPHardwareDataType": "x", "machine_name": ["MacBook Air"]})"),
+                                 QStringLiteral("MacBookAir7,2")}
+            << BatterySnapshot {"MacBook Air", "MacBookAir7,2", MacBookFamily::air, {}, 7, {}, {}, {}, {}, {}, {}};
         QTest::newRow("installed battery without values")
-            << SimulatedMachine{QVariantMap{}, powerJson("\"x\": 1"), {}} << proSnapshot();
+            << SimulatedMachine {QVariantMap {}, powerJson("\"x\": 1"), {}} << proSnapshot();
     }
     void mergesSources()
     {
@@ -197,18 +220,20 @@ private slots:
         QTest::addColumn<SimulatedMachine>("machine");
         QTest::addColumn<BatteryReaderError>("error");
 
-        QTest::newRow("desktop Mac") << SimulatedMachine{std::nullopt, std::nullopt, QStringLiteral("Macmini9,1")}
+        QTest::newRow("desktop Mac") << SimulatedMachine {std::nullopt, std::nullopt, QStringLiteral("Macmini9,1")}
                                      << BatteryReaderError::noBattery;
         QTest::newRow("desktop Mac with tool output")
-            << SimulatedMachine{std::nullopt, QByteArray(R"({"SPHardwareDataType": [{"machine_name": "Mac mini"}]})"), {}}
+            << SimulatedMachine {std::nullopt,
+                                 QByteArray(R"({"SPHardwareDataType": [{"machine_name": "Mac mini"}]})"),
+                                 {}}
             << BatteryReaderError::noBattery;
         QTest::newRow("MacBook whose tool failed and registry is empty")
-            << SimulatedMachine{std::nullopt, std::nullopt, QStringLiteral("MacBookPro16,1")}
+            << SimulatedMachine {std::nullopt, std::nullopt, QStringLiteral("MacBookPro16,1")}
             << BatteryReaderError::systemProfilerFailed;
         QTest::newRow("MacBook whose tool answered without battery")
-            << SimulatedMachine{std::nullopt, powerJson("\"x\": 1"), {}} << BatteryReaderError::noBattery;
+            << SimulatedMachine {std::nullopt, powerJson("\"x\": 1"), {}} << BatteryReaderError::noBattery;
         QTest::newRow("service says no battery installed")
-            << SimulatedMachine{QVariantMap{{"BatteryInstalled", false}}, powerJson("\"x\": 1"), {}}
+            << SimulatedMachine {QVariantMap {{"BatteryInstalled", false}}, powerJson("\"x\": 1"), {}}
             << BatteryReaderError::noBattery;
     }
     void failsOnlyWithoutAnyBattery()

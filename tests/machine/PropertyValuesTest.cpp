@@ -1,5 +1,5 @@
-#include "machine/JsonKeySearch.h"
 #include "platform/values/PropertyValues.h"
+#include "machine/JsonKeySearch.h"
 #include "platform/values/TextFolding.h"
 
 #include <QJsonArray>
@@ -26,7 +26,8 @@ private slots:
         QTest::addColumn<OptionalInteger>("expected");
         QTest::newRow("int") << QVariant(4382) << OptionalInteger(4382);
         QTest::newRow("negative 64-bit") << QVariant(qint64(-536854518)) << OptionalInteger(-536854518);
-        QTest::newRow("unsigned beyond signed range") << QVariant(std::numeric_limits<quint64>::max()) << OptionalInteger();
+        QTest::newRow("unsigned beyond signed range")
+            << QVariant(std::numeric_limits<quint64>::max()) << OptionalInteger();
         QTest::newRow("double drops fraction") << QVariant(83.7) << OptionalInteger(83);
         QTest::newRow("NaN") << QVariant(std::nan("")) << OptionalInteger();
         QTest::newRow("infinity") << QVariant(std::numeric_limits<double>::infinity()) << OptionalInteger();
@@ -41,7 +42,7 @@ private slots:
         QTest::newRow("two points") << QVariant("1.2.3") << OptionalInteger();
         QTest::newRow("boolean is no number") << QVariant(true) << OptionalInteger();
         QTest::newRow("data is no number") << QVariant(QByteArray("42")) << OptionalInteger();
-        QTest::newRow("list") << QVariant(QVariantList{1}) << OptionalInteger();
+        QTest::newRow("list") << QVariant(QVariantList {1}) << OptionalInteger();
         QTest::newRow("exponent letters are dropped") << QVariant("1e400") << OptionalInteger(1400);
     }
     void integers()
@@ -79,7 +80,7 @@ private slots:
             << QVariant(QByteArray("\x01\x02Normal\n\0", 10)) << OptionalText("Normal");
         QTest::newRow("data not UTF-8") << QVariant(QByteArray("\xff\xfe\xfd")) << OptionalText();
         QTest::newRow("boolean") << QVariant(true) << OptionalText();
-        QTest::newRow("dictionary") << QVariant(QVariantMap{{"a", 1}}) << OptionalText();
+        QTest::newRow("dictionary") << QVariant(QVariantMap {{"a", 1}}) << OptionalText();
     }
     void texts()
     {
@@ -114,9 +115,12 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("folded");
-        QTest::newRow("upper") << "Service Recommended" << "service recommended";
-        QTest::newRow("umlauts") << "Überprüfen" << "uberprufen";
-        QTest::newRow("accents") << "DÉFEKT" << "defekt";
+        QTest::newRow("upper") << "Service Recommended"
+                               << "service recommended";
+        QTest::newRow("umlauts") << "Überprüfen"
+                                 << "uberprufen";
+        QTest::newRow("accents") << "DÉFEKT"
+                                 << "defekt";
     }
     void foldsCaseAndDiacritics()
     {

@@ -7,7 +7,16 @@
 
 namespace {
 
-enum TypeId : CFTypeID { StringType = 7, DataType, BooleanType, NumberType, ArrayType, SetType, DictionaryType, OtherType };
+enum TypeId : CFTypeID {
+    StringType = 7,
+    DataType,
+    BooleanType,
+    NumberType,
+    ArrayType,
+    SetType,
+    DictionaryType,
+    OtherType
+};
 
 struct Object
 {
@@ -152,14 +161,38 @@ extern "C" {
 
 const CFAllocatorRef kCFAllocatorDefault = nullptr;
 
-CFTypeID CFGetTypeID(CFTypeRef cf) { return object(cf)->type; }
-CFTypeID CFStringGetTypeID(void) { return StringType; }
-CFTypeID CFDataGetTypeID(void) { return DataType; }
-CFTypeID CFBooleanGetTypeID(void) { return BooleanType; }
-CFTypeID CFNumberGetTypeID(void) { return NumberType; }
-CFTypeID CFArrayGetTypeID(void) { return ArrayType; }
-CFTypeID CFSetGetTypeID(void) { return SetType; }
-CFTypeID CFDictionaryGetTypeID(void) { return DictionaryType; }
+CFTypeID CFGetTypeID(CFTypeRef cf)
+{
+    return object(cf)->type;
+}
+CFTypeID CFStringGetTypeID(void)
+{
+    return StringType;
+}
+CFTypeID CFDataGetTypeID(void)
+{
+    return DataType;
+}
+CFTypeID CFBooleanGetTypeID(void)
+{
+    return BooleanType;
+}
+CFTypeID CFNumberGetTypeID(void)
+{
+    return NumberType;
+}
+CFTypeID CFArrayGetTypeID(void)
+{
+    return ArrayType;
+}
+CFTypeID CFSetGetTypeID(void)
+{
+    return SetType;
+}
+CFTypeID CFDictionaryGetTypeID(void)
+{
+    return DictionaryType;
+}
 
 CFTypeRef CFRetain(CFTypeRef cf)
 {
@@ -205,14 +238,20 @@ Boolean CFStringGetCString(CFStringRef theString, char *buffer, CFIndex bufferSi
     return true;
 }
 
-CFIndex CFDataGetLength(CFDataRef theData) { return object(theData)->bytes.size(); }
+CFIndex CFDataGetLength(CFDataRef theData)
+{
+    return object(theData)->bytes.size();
+}
 
 const UInt8 *CFDataGetBytePtr(CFDataRef theData)
 {
     return reinterpret_cast<const UInt8 *>(object(theData)->bytes.constData());
 }
 
-Boolean CFBooleanGetValue(CFBooleanRef boolean) { return object(boolean)->boolean; }
+Boolean CFBooleanGetValue(CFBooleanRef boolean)
+{
+    return object(boolean)->boolean;
+}
 
 Boolean CFNumberIsFloatType(CFNumberRef number)
 {
@@ -235,19 +274,24 @@ Boolean CFNumberGetValue(CFNumberRef number, CFNumberType theType, void *valuePt
         std::memcpy(valuePtr, &value, sizeof(value));
         return true;
     }
-    default:
-        return false;
+    default: return false;
     }
 }
 
-CFIndex CFArrayGetCount(CFArrayRef theArray) { return static_cast<CFIndex>(object(theArray)->elements.size()); }
+CFIndex CFArrayGetCount(CFArrayRef theArray)
+{
+    return static_cast<CFIndex>(object(theArray)->elements.size());
+}
 
 const void *CFArrayGetValueAtIndex(CFArrayRef theArray, CFIndex idx)
 {
     return object(theArray)->elements.at(static_cast<size_t>(idx));
 }
 
-CFIndex CFSetGetCount(CFSetRef theSet) { return static_cast<CFIndex>(object(theSet)->elements.size()); }
+CFIndex CFSetGetCount(CFSetRef theSet)
+{
+    return static_cast<CFIndex>(object(theSet)->elements.size());
+}
 
 void CFSetGetValues(CFSetRef theSet, const void **values)
 {

@@ -99,24 +99,27 @@ private slots:
         QTest::addColumn<QVariant>("expected");
 
         QTest::newRow("boolean true") << CFMaker([] { return CFTypeRef(FakeCF::makeBoolean(true)); }) << QVariant(true);
-        QTest::newRow("boolean false") << CFMaker([] { return CFTypeRef(FakeCF::makeBoolean(false)); }) << QVariant(false);
-        QTest::newRow("32-bit integer")
-            << CFMaker([] { return CFTypeRef(FakeCF::makeInteger(83, kCFNumberSInt32Type)); }) << int64(83);
+        QTest::newRow("boolean false") << CFMaker([] { return CFTypeRef(FakeCF::makeBoolean(false)); })
+                                       << QVariant(false);
+        QTest::newRow("32-bit integer") << CFMaker([] {
+            return CFTypeRef(FakeCF::makeInteger(83, kCFNumberSInt32Type));
+        }) << int64(83);
         QTest::newRow("negative 64-bit integer")
             << CFMaker([] { return CFTypeRef(FakeCF::makeInteger(-536854518)); }) << int64(-536854518);
         QTest::newRow("float") << CFMaker([] { return CFTypeRef(FakeCF::makeFloat(24.5)); }) << QVariant(24.5);
-        QTest::newRow("data with NULs")
-            << CFMaker([] { return CFTypeRef(FakeCF::makeData(QByteArray("\0bq\0\x01", 5))); })
-            << QVariant(QByteArray("\0bq\0\x01", 5));
+        QTest::newRow("data with NULs") << CFMaker([] {
+            return CFTypeRef(FakeCF::makeData(QByteArray("\0bq\0\x01", 5)));
+        }) << QVariant(QByteArray("\0bq\0\x01", 5));
         QTest::newRow("empty data") << CFMaker([] { return CFTypeRef(FakeCF::makeData(QByteArray())); })
                                     << QVariant(QByteArray(""));
-        QTest::newRow("non-ASCII string")
-            << CFMaker([] { return CFTypeRef(FakeCF::makeString("Café – Akku")); }) << QVariant(QStringLiteral("Café – Akku"));
+        QTest::newRow("non-ASCII string") << CFMaker([] { return CFTypeRef(FakeCF::makeString("Café – Akku")); })
+                                          << QVariant(QStringLiteral("Café – Akku"));
         // Three UTF-8 bytes per UTF-16 unit fill the maximum size exactly:
         // only the extra byte leaves room for the terminating NUL.
         QTest::newRow("string at the maximum size")
             << CFMaker([] { return CFTypeRef(FakeCF::makeString("電池")); }) << QVariant(QStringLiteral("電池"));
-        QTest::newRow("empty string") << CFMaker([] { return CFTypeRef(FakeCF::makeString("")); }) << QVariant(QString());
+        QTest::newRow("empty string") << CFMaker([] { return CFTypeRef(FakeCF::makeString("")); })
+                                      << QVariant(QString());
         QTest::newRow("unknown type") << CFMaker([] { return FakeCF::makeOther(); }) << QVariant();
         QTest::newRow("nested collections")
             << CFMaker([] {
@@ -132,11 +135,12 @@ private slots:
                        {FakeCF::makeString("Opaque"), FakeCF::makeOther()},
                    }));
                })
-            << QVariant(QVariantMap{
+            << QVariant(QVariantMap {
                    {QStringLiteral("AdapterDetails"),
-                    QVariantMap{{QStringLiteral("FamilyCode"), int64(-536854518)}, {QStringLiteral("IsWireless"), false}}},
-                   {QStringLiteral("CellVoltage"), QVariantList{int64(4270), int64(4271)}},
-                   {QStringLiteral("Transports"), QVariantList{QStringLiteral("USB3")}},
+                    QVariantMap {{QStringLiteral("FamilyCode"), int64(-536854518)},
+                                 {QStringLiteral("IsWireless"), false}}},
+                   {QStringLiteral("CellVoltage"), QVariantList {int64(4270), int64(4271)}},
+                   {QStringLiteral("Transports"), QVariantList {QStringLiteral("USB3")}},
                });
     }
 
@@ -174,15 +178,18 @@ private slots:
                       {FakeCF::makeString("VirtualTemperature"), FakeCF::makeInteger(3150)}}),
                  FakeCF::makeDictionary({{FakeCF::makeString("CycleCount"), FakeCF::makeInteger(999)}})});
         }) << true
-           << QVariantMap{{QStringLiteral("CycleCount"), int64(120)},
-                          {QStringLiteral("BatteryData"), QVariantMap{{QStringLiteral("DesignCapacity"), int64(4382)}}},
-                          {QStringLiteral("Amperage"), int64(-1889)}};
-        QTest::newRow("service without the asked keys") << RegistrySetup([] {
-            FakeIOKit::setRegistry("AppleSmartBattery", {FakeCF::makeDictionary({})});
-        }) << true << QVariantMap();
-        QTest::newRow("no battery service") << RegistrySetup([] {
-            FakeIOKit::setRegistry("AppleSMC", {FakeCF::makeDictionary({})});
-        }) << false << QVariantMap();
+                                                         << QVariantMap {
+                                                                {QStringLiteral("CycleCount"), int64(120)},
+                                                                {QStringLiteral("BatteryData"),
+                                                                 QVariantMap {
+                                                                     {QStringLiteral("DesignCapacity"), int64(4382)}}},
+                                                                {QStringLiteral("Amperage"), int64(-1889)}};
+        QTest::newRow("service without the asked keys")
+            << RegistrySetup([] { FakeIOKit::setRegistry("AppleSmartBattery", {FakeCF::makeDictionary({})}); }) << true
+            << QVariantMap();
+        QTest::newRow("no battery service")
+            << RegistrySetup([] { FakeIOKit::setRegistry("AppleSMC", {FakeCF::makeDictionary({})}); }) << false
+            << QVariantMap();
         QTest::newRow("matching fails") << RegistrySetup([] {
             FakeIOKit::setRegistry("AppleSmartBattery", {FakeCF::makeDictionary({})}, FakeIOKit::Matching::fails);
         }) << false << QVariantMap();
@@ -222,11 +229,13 @@ private slots:
         QTest::addColumn<SysctlValue>("value");
         QTest::addColumn<std::optional<QString>>("expected");
 
-        QTest::newRow("terminated") << SysctlValue{QByteArray("MacBookPro18,3", 15)} << std::optional(QStringLiteral("MacBookPro18,3"));
-        QTest::newRow("unterminated") << SysctlValue{QByteArray("Mac14,7")} << std::optional(QStringLiteral("Mac14,7"));
-        QTest::newRow("empty") << SysctlValue{QByteArray()} << std::optional<QString>();
-        QTest::newRow("size query fails") << SysctlValue{QByteArray("Mac14,7", 8), true} << std::optional<QString>();
-        QTest::newRow("read fails") << SysctlValue{QByteArray("Mac14,7", 8), false, true} << std::optional<QString>();
+        QTest::newRow("terminated") << SysctlValue {QByteArray("MacBookPro18,3", 15)}
+                                    << std::optional(QStringLiteral("MacBookPro18,3"));
+        QTest::newRow("unterminated") << SysctlValue {QByteArray("Mac14,7")}
+                                      << std::optional(QStringLiteral("Mac14,7"));
+        QTest::newRow("empty") << SysctlValue {QByteArray()} << std::optional<QString>();
+        QTest::newRow("size query fails") << SysctlValue {QByteArray("Mac14,7", 8), true} << std::optional<QString>();
+        QTest::newRow("read fails") << SysctlValue {QByteArray("Mac14,7", 8), false, true} << std::optional<QString>();
     }
 
     void readsTextValues()
@@ -258,7 +267,7 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         QFETCH(std::optional<qint64>, expected);
-        sysctlValues = {{"hw.optional.arm64", SysctlValue{bytes}}};
+        sysctlValues = {{"hw.optional.arm64", SysctlValue {bytes}}};
 
         QCOMPARE(MacSystemControl().integer("hw.optional.arm64"), expected);
         QCOMPARE(MacSystemControl().integer("hw.unknown"), std::optional<qint64>());

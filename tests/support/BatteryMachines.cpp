@@ -17,7 +17,7 @@ SimulatedMachine machine(const char *identifier, const Battery &battery)
 {
     SimulatedMachine simulated;
     simulated.hwModel = QString::fromLatin1(identifier);
-    simulated.batteryProperties = QVariantMap{
+    simulated.batteryProperties = QVariantMap {
         {QStringLiteral("BatteryInstalled"), true},
         {QStringLiteral("DesignCapacity"), battery.design},
         {QStringLiteral("NominalChargeCapacity"), battery.fullCharge},
@@ -35,8 +35,14 @@ SimulatedMachine machine(const char *identifier, const Battery &battery)
 
 namespace BatteryMachines {
 
-SimulatedMachine healthyAir() { return machine("MacBookAir10,1", {5103, 4899, 112, 80, true, true, "Normal"}); }
-SimulatedMachine agingPro() { return machine("MacBookPro16,1", {8790, 7380, 612, 64, false, false, "Normal"}); }
+SimulatedMachine healthyAir()
+{
+    return machine("MacBookAir10,1", {5103, 4899, 112, 80, true, true, "Normal"});
+}
+SimulatedMachine agingPro()
+{
+    return machine("MacBookPro16,1", {8790, 7380, 612, 64, false, false, "Normal"});
+}
 SimulatedMachine wornOutPro()
 {
     return machine("MacBookPro11,4", {8755, 6480, 1043, 41, false, true, "Service Recommended"});
@@ -50,7 +56,7 @@ SimulatedMachine sparseAir()
 {
     SimulatedMachine simulated;
     simulated.hwModel = QStringLiteral("MacBookAir7,2");
-    simulated.batteryProperties = QVariantMap{
+    simulated.batteryProperties = QVariantMap {
         {QStringLiteral("BatteryInstalled"), true},
         {QStringLiteral("CurrentCapacity"), qint64(77)},
         {QStringLiteral("MaxCapacity"), qint64(100)},

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/smc/SmcKeyTable.h"
 #include "platform/SmcTransport.h"
+#include "platform/smc/SmcKeyTable.h"
 
 #include <QSet>
 
@@ -37,7 +37,7 @@ private:
     bool m_zeroHandle = false;
     QSet<quint64> m_failingKeys;
     QSet<std::uint32_t> m_failingIndexes;
-    mutable std::array<int, 256> m_calls{};
+    mutable std::array<int, 256> m_calls {};
     mutable int m_opened = 0;
     mutable int m_closed = 0;
 };

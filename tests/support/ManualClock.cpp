@@ -10,9 +10,9 @@ QCoro::Task<> ManualClock::sleep(std::chrono::milliseconds duration)
         std::chrono::milliseconds due;
         bool await_ready() const noexcept { return false; }
         void await_suspend(std::coroutine_handle<> handle) { clock->m_sleepers.push_back({due, handle}); }
-        void await_resume() const noexcept {}
+        void await_resume() const noexcept { }
     };
-    co_await Wake{this, m_now + duration};
+    co_await Wake {this, m_now + duration};
 }
 
 void ManualClock::advance(std::chrono::milliseconds step)

@@ -23,6 +23,6 @@ private:
         std::chrono::milliseconds due;
         std::coroutine_handle<> handle;
     };
-    std::chrono::milliseconds m_now{0};
+    std::chrono::milliseconds m_now {0};
     std::vector<Sleeper> m_sleepers;
 };

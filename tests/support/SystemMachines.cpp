@@ -53,7 +53,8 @@ SimulatedMachine overheatedPro()
     machine.thermalState = 1;
     machine.processRounds = rounds({
         {2210, 132.0, 640.0, "/Library/Application Support/Cloudsafe/cloudsafe-backupd"},
-        {96, 48.0, 310.0, "/System/Library/Frameworks/CoreServices.framework/Frameworks/Metadata.framework/Support/mds_stores"},
+        {96, 48.0, 310.0,
+         "/System/Library/Frameworks/CoreServices.framework/Frameworks/Metadata.framework/Support/mds_stores"},
         {0, 22.0, 0.0, "kernel_task"},
         {812, 60.0, 1500.0, "/Applications/Xcode.app/Contents/MacOS/Xcode"},
     });

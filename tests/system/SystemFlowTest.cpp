@@ -43,7 +43,7 @@ struct Bench
 
     ManualClock clock;
     SystemDiagnosticViewModel model;
-    FlowBench recorder{model, clock};
+    FlowBench recorder {model, clock};
     std::vector<Sample> &samples = recorder.progress;
 };
 
@@ -72,8 +72,8 @@ private slots:
         QCOMPARE(bench.model.phase(), Phase::checking);
         bench.runToResult();
 
-        const std::vector<Sample> steps{{0, 0.03}, {0, 0.14}, {300, 0.31}, {720, 0.49}, {1180, 0.67},
-                                        {1610, 0.82}, {2130, 0.93}};
+        const std::vector<Sample> steps {{0, 0.03},    {0, 0.14},    {300, 0.31}, {720, 0.49},
+                                         {1180, 0.67}, {1610, 0.82}, {2130, 0.93}};
         QCOMPARE(std::vector<Sample>(bench.samples.begin(), bench.samples.end() - 1), steps);
         // Done once the last pause is over and the measurements have handed over.
         const Sample done = bench.samples.back();
@@ -139,7 +139,7 @@ private slots:
         std::vector<double> progress;
         for (const Sample &sample : bench.samples)
             progress.push_back(sample.value);
-        QCOMPARE(progress, (std::vector<double>{0.03, 0.14, 0.31, 0.49, 0.67, 0.82, 0.93, 1.0}));
+        QCOMPARE(progress, (std::vector<double> {0.03, 0.14, 0.31, 0.49, 0.67, 0.82, 0.93, 1.0}));
         QVERIFY(bench.resultAt() >= 1200 + 2690);
     }
 

@@ -57,10 +57,10 @@ private slots:
 
     void summarisesSensorsForTheClipboard()
     {
-        const ThermalReport report{{sensor("TC0P", "CPU Nähe", ThermalSensorCategory::cpu, 61.25, 70.04),
-                                    sensor("BATT", "Batterie", ThermalSensorCategory::battery, 30, 30.5)},
-                                   SystemThermalState::fair,
-                                   QStringLiteral("SMC")};
+        const ThermalReport report {{sensor("TC0P", "CPU Nähe", ThermalSensorCategory::cpu, 61.25, 70.04),
+                                     sensor("BATT", "Batterie", ThermalSensorCategory::battery, 30, 30.5)},
+                                    SystemThermalState::fair,
+                                    QStringLiteral("SMC")};
         QCOMPARE(temperatureSummaryText(report),
                  QStringLiteral("Quarzlinde Health Check – Temperatursensoren\n"
                                 "Quelle: SMC\n"
@@ -72,16 +72,18 @@ private slots:
 
     void showsTheHottestSensorOfEachCategory()
     {
-        const ThermalReport report{{sensor("TC0P", "CPU Nähe", ThermalSensorCategory::cpu, 61.0, 70.0),
-                                    sensor("TC0D", "CPU Die", ThermalSensorCategory::cpu, 66.0, 68.0),
-                                    sensor("TC1D", "CPU Die 2", ThermalSensorCategory::cpu, 66.0, 90.0),
-                                    sensor("TB0T", "Batterie", ThermalSensorCategory::battery, 41.0, 41.5)},
-                                   SystemThermalState::nominal,
-                                   QString()};
+        const ThermalReport report {{sensor("TC0P", "CPU Nähe", ThermalSensorCategory::cpu, 61.0, 70.0),
+                                     sensor("TC0D", "CPU Die", ThermalSensorCategory::cpu, 66.0, 68.0),
+                                     sensor("TC1D", "CPU Die 2", ThermalSensorCategory::cpu, 66.0, 90.0),
+                                     sensor("TB0T", "Batterie", ThermalSensorCategory::battery, 41.0, 41.5)},
+                                    SystemThermalState::nominal,
+                                    QString()};
         const QVariantMap shown = toVariantMap(report);
         const QVariantList cards = shown.value("cards").toList();
         QCOMPARE(cards.size(), 4);
-        const auto card = [&cards](int index, const char *field) { return cards[index].toMap().value(field).toString(); };
+        const auto card = [&cards](int index, const char *field) {
+            return cards[index].toMap().value(field).toString();
+        };
         QCOMPARE(card(0, "title"), QStringLiteral("CPU / SoC"));
         QCOMPARE(card(0, "value"), QStringLiteral("66,0 °C"));
         QCOMPARE(card(0, "detail"), QStringLiteral("Spitze 68,0 °C")); // the first of two equally warm
@@ -93,7 +95,7 @@ private slots:
         QCOMPARE(card(3, "title"), QStringLiteral("SSD / Speicher"));
         QCOMPARE(shown.value("hottest").toString(), QStringLiteral("Wärmster Sensor: CPU Die · 66,0 °C"));
 
-        const QVariantMap empty = toVariantMap(ThermalReport{});
+        const QVariantMap empty = toVariantMap(ThermalReport {});
         QVERIFY(!empty.contains("hottest"));
         QCOMPARE(empty.value("sensors").toList().size(), 0);
     }
@@ -139,7 +141,8 @@ private slots:
         ProcessLoadReport report;
         report.sampleCount = 8;
         report.durationSeconds = 3.14;
-        QCOMPARE(toVariantMap(report).value("measurement").toString(), QStringLiteral("Messdauer: 3,1 s · 8 Messpunkte"));
+        QCOMPARE(toVariantMap(report).value("measurement").toString(),
+                 QStringLiteral("Messdauer: 3,1 s · 8 Messpunkte"));
     }
 };
 

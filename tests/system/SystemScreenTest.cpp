@@ -49,7 +49,7 @@ private slots:
         QCOMPARE(childText(harness, "loadVerdictCard", "verdictTitle"), QStringLiteral("Hintergrundlast unauffällig"));
         QVERIFY(!harness.isShown(QStringLiteral("cleaningButton")));
         QCOMPARE(harness.text(QStringLiteral("thermalStateValue")), QStringLiteral("Normal"));
-        QCOMPARE(miniCardValues(harness), (QStringList{"48,0 °C", "44,5 °C", "29,5 °C", "38,0 °C"}));
+        QCOMPARE(miniCardValues(harness), (QStringList {"48,0 °C", "44,5 °C", "29,5 °C", "38,0 °C"}));
         QCOMPARE(harness.text(QStringLiteral("sensorSummary")), QStringLiteral("Wärmster Sensor: CPU Nähe · 48,0 °C"));
         QCOMPARE(harness.text(QStringLiteral("powerStatePill")), QStringLiteral("Netzbetrieb"));
         QVERIFY(harness.isShown(QStringLiteral("noFlaggedProcesses")));
@@ -62,7 +62,8 @@ private slots:
         finishSystemCheck(harness);
 
         QCOMPARE(childText(harness, "thermalVerdictCard", "verdictTitle"), QStringLiteral("Reinigung notwendig"));
-        QCOMPARE(childText(harness, "loadVerdictCard", "verdictTitle"), QStringLiteral("Starke Hintergrundlast erkannt"));
+        QCOMPARE(childText(harness, "loadVerdictCard", "verdictTitle"),
+                 QStringLiteral("Starke Hintergrundlast erkannt"));
         QVERIFY(harness.isShown(QStringLiteral("cleaningButton")));
         QCOMPARE(harness.text(QStringLiteral("powerStatePill")), QStringLiteral("Akkubetrieb"));
         QCOMPARE(childText(harness, "flaggedProcess0", "processName"), QStringLiteral("cloudsafe-backupd"));
@@ -81,7 +82,7 @@ private slots:
         finishSystemCheck(harness);
 
         QCOMPARE(childText(harness, "thermalVerdictCard", "verdictTitle"), QStringLiteral("Temperaturen unauffällig"));
-        QCOMPARE(miniCardValues(harness), (QStringList{"–", "–", "–", "–"}));
+        QCOMPARE(miniCardValues(harness), (QStringList {"–", "–", "–", "–"}));
         QCOMPARE(harness.text(QStringLiteral("sensorSummary")),
                  QStringLiteral("Auf diesem Mac konnten keine einzelnen SMC-Sensoren gelesen werden. Der macOS "
                                 "Thermal State wird trotzdem berücksichtigt."));

@@ -26,41 +26,63 @@ private slots:
         const auto background = ProcessOrigin::background;
         const auto unknown = ProcessOrigin::unknown;
 
-        QTest::newRow("system path") << "/usr/libexec/trustd" << "trustd" << system << Note();
-        QTest::newRow("system path, any case") << "/SYSTEM/Library/CoreServices/Dock" << "Dock" << system << Note();
+        QTest::newRow("system path") << "/usr/libexec/trustd"
+                                     << "trustd" << system << Note();
+        QTest::newRow("system path, any case") << "/SYSTEM/Library/CoreServices/Dock"
+                                               << "Dock" << system << Note();
         QTest::newRow("system path with note")
-            << "/System/Library/PrivateFrameworks/SkyLight.framework/Resources/WindowServer" << "WindowServer" << system
-            << windowServer;
-        QTest::newRow("Linux system path") << "/usr/bin/bash" << "bash" << system << Note();
-        QTest::newRow("kernel_task") << "kernel_task" << "kernel_task" << system
-                                     << Note(QStringLiteral("macOS nutzt kernel_task unter anderem zur thermischen Schutzregelung"));
-        QTest::newRow("bare daemon with note") << "mdworker_shared" << "mdworker_shared" << system << spotlight;
-        QTest::newRow("bare daemon, any case") << "MDS_Stores" << "MDS_Stores" << system << spotlight;
-        QTest::newRow("bare daemon without note") << "cfprefsd" << "cfprefsd" << system << Note();
-        QTest::newRow("bare unknown") << "randomd" << "randomd" << unknown << Note();
-        QTest::newRow("Linux path outside the rules") << "/usr/lib/systemd/systemd" << "systemd" << unknown << Note();
-        QTest::newRow("application with blanks")
-            << "/Applications/Some App.app/Contents/MacOS/Some App" << "Some App" << app << Note();
-        QTest::newRow("application bundle in any case") << "/Applications/Tool.APP/Contents/MacOS/tool" << "Tool" << app << Note();
+            << "/System/Library/PrivateFrameworks/SkyLight.framework/Resources/WindowServer"
+            << "WindowServer" << system << windowServer;
+        QTest::newRow("Linux system path") << "/usr/bin/bash"
+                                           << "bash" << system << Note();
+        QTest::newRow("kernel_task") << "kernel_task"
+                                     << "kernel_task" << system
+                                     << Note(QStringLiteral(
+                                            "macOS nutzt kernel_task unter anderem zur thermischen Schutzregelung"));
+        QTest::newRow("bare daemon with note") << "mdworker_shared"
+                                               << "mdworker_shared" << system << spotlight;
+        QTest::newRow("bare daemon, any case") << "MDS_Stores"
+                                               << "MDS_Stores" << system << spotlight;
+        QTest::newRow("bare daemon without note") << "cfprefsd"
+                                                  << "cfprefsd" << system << Note();
+        QTest::newRow("bare unknown") << "randomd"
+                                      << "randomd" << unknown << Note();
+        QTest::newRow("Linux path outside the rules") << "/usr/lib/systemd/systemd"
+                                                      << "systemd" << unknown << Note();
+        QTest::newRow("application with blanks") << "/Applications/Some App.app/Contents/MacOS/Some App"
+                                                 << "Some App" << app << Note();
+        QTest::newRow("application bundle in any case") << "/Applications/Tool.APP/Contents/MacOS/tool"
+                                                        << "Tool" << app << Note();
         QTest::newRow("XPC service")
-            << "/Applications/Some App.app/Contents/XPCServices/Renderer.xpc/Contents/MacOS/Renderer" << "Some App"
-            << helper << Note();
+            << "/Applications/Some App.app/Contents/XPCServices/Renderer.xpc/Contents/MacOS/Renderer"
+            << "Some App" << helper << Note();
         QTest::newRow("framework helper")
             << "/Applications/Some Browser.app/Contents/Frameworks/Some Browser Framework.framework/Versions/A/Helpers/"
                "Some Browser Helper.app/Contents/MacOS/Some Browser Helper"
             << "Some Browser Helper" << helper << Note();
-        QTest::newRow("agent by name") << "/Applications/Sync.app/Contents/MacOS/Sync Agent" << "Sync" << helper << Note();
+        QTest::newRow("agent by name") << "/Applications/Sync.app/Contents/MacOS/Sync Agent"
+                                       << "Sync" << helper << Note();
         QTest::newRow("note follows the executable, not the bundle")
-            << "/Applications/Backup.app/Contents/MacOS/backupd" << "Backup" << app << timeMachine;
-        QTest::newRow("system path beats bundle") << "/usr/bin/Tool.app/Contents/MacOS/tool" << "tool" << system << Note();
-        QTest::newRow("bundle beats library") << "/Library/Foo.app/Contents/MacOS/Foo" << "Foo" << app << Note();
-        QTest::newRow("library") << "/Library/Application Support/Vendor/daemon" << "daemon" << background << Note();
-        QTest::newRow("opt") << "/opt/homebrew/bin/node" << "node" << background << Note();
-        QTest::newRow("usr local") << "/usr/local/bin/tool" << "tool" << background << Note();
-        QTest::newRow("user folder") << "/Users/x/bin/miner" << "miner" << background << Note();
-        QTest::newRow("user folder daemon name") << "/Users/x/bin/mds" << "mds" << background << spotlight;
-        QTest::newRow("trailing slash") << "/tmp/tool/" << "tool" << unknown << Note();
-        QTest::newRow("root only") << "/" << "/" << unknown << Note();
+            << "/Applications/Backup.app/Contents/MacOS/backupd"
+            << "Backup" << app << timeMachine;
+        QTest::newRow("system path beats bundle") << "/usr/bin/Tool.app/Contents/MacOS/tool"
+                                                  << "tool" << system << Note();
+        QTest::newRow("bundle beats library") << "/Library/Foo.app/Contents/MacOS/Foo"
+                                              << "Foo" << app << Note();
+        QTest::newRow("library") << "/Library/Application Support/Vendor/daemon"
+                                 << "daemon" << background << Note();
+        QTest::newRow("opt") << "/opt/homebrew/bin/node"
+                             << "node" << background << Note();
+        QTest::newRow("usr local") << "/usr/local/bin/tool"
+                                   << "tool" << background << Note();
+        QTest::newRow("user folder") << "/Users/x/bin/miner"
+                                     << "miner" << background << Note();
+        QTest::newRow("user folder daemon name") << "/Users/x/bin/mds"
+                                                 << "mds" << background << spotlight;
+        QTest::newRow("trailing slash") << "/tmp/tool/"
+                                        << "tool" << unknown << Note();
+        QTest::newRow("root only") << "/"
+                                   << "/" << unknown << Note();
     }
 
     void classifies()
@@ -79,10 +101,14 @@ private slots:
     {
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("name");
-        QTest::newRow("innermost bundle") << "/A.app/Contents/Frameworks/B.app/Contents/MacOS/c" << "B";
-        QTest::newRow("any case") << "/Applications/Viewer.APP/Contents/MacOS/v" << "Viewer";
-        QTest::newRow("no bundle") << "/usr/bin/tool" << "fallback";
-        QTest::newRow("app only as a word") << "/opt/webapp/run" << "fallback";
+        QTest::newRow("innermost bundle") << "/A.app/Contents/Frameworks/B.app/Contents/MacOS/c"
+                                          << "B";
+        QTest::newRow("any case") << "/Applications/Viewer.APP/Contents/MacOS/v"
+                                  << "Viewer";
+        QTest::newRow("no bundle") << "/usr/bin/tool"
+                                   << "fallback";
+        QTest::newRow("app only as a word") << "/opt/webapp/run"
+                                            << "fallback";
     }
 
     void namesTheInnermostBundle()

@@ -64,7 +64,8 @@ private slots:
         const Kind kinds[] = {
             {"kernel_task", "kernel_task", ProcessOrigin::appleSystem, true, true, 160, 240, 85, 140},
             {"kernel_task on power", "kernel_task", ProcessOrigin::appleSystem, true, false, 160, 240, 85, 140},
-            {"kernel_task in any case and origin", "Kernel_Task", ProcessOrigin::application, false, true, 160, 240, 85, 140},
+            {"kernel_task in any case and origin", "Kernel_Task", ProcessOrigin::application, false, true, 160, 240, 85,
+             140},
             {"system with note", "mds", ProcessOrigin::appleSystem, true, true, 180, 280, 95, 175},
             {"system with note on power", "mds", ProcessOrigin::appleSystem, true, false, 180, 280, 95, 175},
             {"system without note", "logd", ProcessOrigin::appleSystem, false, false, 220, 340, 130, 220},
@@ -80,7 +81,8 @@ private slots:
         const auto good = ProcessLoadVerdict::good;
         for (const Kind &k : kinds) {
             const auto row = [&k](const char *what, double average, double peak, ProcessLoadVerdict rating) {
-                QTest::addRow("%s: %s", k.tag, what) << k.name << k.origin << k.hasNote << k.onBattery << average << peak << rating;
+                QTest::addRow("%s: %s", k.tag, what)
+                    << k.name << k.origin << k.hasNote << k.onBattery << average << peak << rating;
             };
             row("heavy average", k.heavyAverage, 0, heavy);
             row("below heavy average", k.heavyAverage - 0.1, 0, elevated);
@@ -91,7 +93,8 @@ private slots:
             row("elevated peak", 0, k.elevatedPeak, elevated);
             row("below elevated peak", 0, k.elevatedPeak - 0.1, good);
         }
-        QTest::newRow("application never") << "a" << ProcessOrigin::application << false << true << 900.0 << 900.0 << good;
+        QTest::newRow("application never")
+            << "a" << ProcessOrigin::application << false << true << 900.0 << 900.0 << good;
     }
 
     void ratesAtTheLimits()
@@ -113,9 +116,11 @@ private slots:
         QCOMPARE(evaluation.verdict, ProcessLoadVerdict::unavailable);
         QVERIFY(evaluation.flaggedProcesses.isEmpty());
         QVERIFY(evaluation.relevantProcesses.isEmpty());
-        QCOMPARE(evaluation.reasons, QStringList{QStringLiteral("Die laufenden Prozesse konnten nicht zuverlässig ausgewertet werden.")});
-        QCOMPARE(evaluation.explanation, QStringLiteral("Akku- und Temperaturdiagnose bleiben nutzbar. Die Hintergrundlast "
-                                                        "konnte in dieser Messung jedoch nicht ausgewertet werden."));
+        QCOMPARE(evaluation.reasons,
+                 QStringList {QStringLiteral("Die laufenden Prozesse konnten nicht zuverlässig ausgewertet werden.")});
+        QCOMPARE(evaluation.explanation,
+                 QStringLiteral("Akku- und Temperaturdiagnose bleiben nutzbar. Die Hintergrundlast "
+                                "konnte in dieser Messung jedoch nicht ausgewertet werden."));
         QCOMPARE(label(evaluation.verdict), QStringLiteral("Hintergrundlast nicht verfügbar"));
     }
 
@@ -148,8 +153,8 @@ private slots:
         QFETCH(double, average);
         QFETCH(double, peak);
         QFETCH(bool, relevant);
-        const ProcessLoadEvaluation evaluation =
-            evaluateProcessLoad(report({record(7, QStringLiteral("p"), origin, average, peak, presence)}, rounds), true);
+        const ProcessLoadEvaluation evaluation = evaluateProcessLoad(
+            report({record(7, QStringLiteral("p"), origin, average, peak, presence)}, rounds), true);
         QCOMPARE(evaluation.relevantProcesses.size(), relevant ? 1 : 0);
         QCOMPARE(evaluation.verdict, ProcessLoadVerdict::good);
     }
@@ -162,46 +167,55 @@ private slots:
         QTest::addColumn<QStringList>("reasons");
         QTest::addColumn<QString>("explanation");
 
-        const QString good = QStringLiteral("Es wurde kein Hintergrund- oder Systemprozess mit dauerhaft hoher, für Akku "
-                                            "oder Thermik relevanter CPU-Last erkannt. Normale Benutzer-Apps werden hier "
-                                            "bewusst nicht bewertet.");
-        const QString elevatedBattery = QStringLiteral("Mindestens ein Hintergrund- oder Systemprozess erzeugt anhaltende "
-                                                       "CPU-Last, die auf Akkubetrieb Laufzeit kosten und zusätzliche "
-                                                       "Wärme erzeugen kann.");
-        const QString elevatedPower = QStringLiteral("Mindestens ein Hintergrund- oder Systemprozess erzeugt anhaltende "
-                                                     "CPU-Last, die zusätzliche Wärme oder unnötige Systemlast "
-                                                     "verursachen kann.");
+        const QString good =
+            QStringLiteral("Es wurde kein Hintergrund- oder Systemprozess mit dauerhaft hoher, für Akku "
+                           "oder Thermik relevanter CPU-Last erkannt. Normale Benutzer-Apps werden hier "
+                           "bewusst nicht bewertet.");
+        const QString elevatedBattery =
+            QStringLiteral("Mindestens ein Hintergrund- oder Systemprozess erzeugt anhaltende "
+                           "CPU-Last, die auf Akkubetrieb Laufzeit kosten und zusätzliche "
+                           "Wärme erzeugen kann.");
+        const QString elevatedPower =
+            QStringLiteral("Mindestens ein Hintergrund- oder Systemprozess erzeugt anhaltende "
+                           "CPU-Last, die zusätzliche Wärme oder unnötige Systemlast "
+                           "verursachen kann.");
         const QString heavyBattery = QStringLiteral("Mindestens ein Hintergrund- oder Systemprozess belastet die CPU "
                                                     "dauerhaft sehr stark. Das kann Akkulaufzeit, Temperatur und "
                                                     "Systemleistung deutlich beeinflussen.");
-        const QString heavyPower = QStringLiteral("Mindestens ein Hintergrund- oder Systemprozess belastet die CPU "
-                                                  "dauerhaft sehr stark. Das kann Temperatur und Systemleistung deutlich "
-                                                  "beeinflussen.");
-        const QString kernel = QStringLiteral("kernel_task ist stark aktiv. Das ist häufig ein thermisches Schutzsignal "
-                                              "von macOS und nicht der eigentliche Verursacher.");
+        const QString heavyPower =
+            QStringLiteral("Mindestens ein Hintergrund- oder Systemprozess belastet die CPU "
+                           "dauerhaft sehr stark. Das kann Temperatur und Systemleistung deutlich "
+                           "beeinflussen.");
+        const QString kernel =
+            QStringLiteral("kernel_task ist stark aktiv. Das ist häufig ein thermisches Schutzsignal "
+                           "von macOS und nicht der eigentliche Verursacher.");
         const auto background = ProcessOrigin::background;
         const auto system = ProcessOrigin::appleSystem;
 
         QTest::newRow("background on battery")
             << record(1, "Sync Agent", background, 48, 77.5) << true << ProcessLoadVerdict::elevated
-            << QStringList{"Sync Agent erzeugt anhaltend relevante CPU-Last (Ø 48,0 %, Spitze 77,5 %)."} << elevatedBattery;
+            << QStringList {"Sync Agent erzeugt anhaltend relevante CPU-Last (Ø 48,0 %, Spitze 77,5 %)."}
+            << elevatedBattery;
         QTest::newRow("same on external power") << record(1, "Sync Agent", background, 48, 77.5) << false
                                                 << ProcessLoadVerdict::good << QStringList() << good;
         QTest::newRow("background heavy on battery")
             << record(1, "miner", background, 150.04, 199.96) << true << ProcessLoadVerdict::heavy
-            << QStringList{"miner erzeugt anhaltend relevante CPU-Last (Ø 150,0 %, Spitze 200,0 %)."} << heavyBattery;
+            << QStringList {"miner erzeugt anhaltend relevante CPU-Last (Ø 150,0 %, Spitze 200,0 %)."} << heavyBattery;
         QTest::newRow("background heavy on power")
             << record(1, "miner", background, 150, 200) << false << ProcessLoadVerdict::heavy
-            << QStringList{"miner erzeugt anhaltend relevante CPU-Last (Ø 150,0 %, Spitze 200,0 %)."} << heavyPower;
-        QTest::newRow("noted daemon")
-            << record(1, "mds_stores", system, 100, 120, 8, spotlight) << false << ProcessLoadVerdict::elevated
-            << QStringList{"mds_stores erzeugt anhaltend relevante CPU-Last (Ø 100,0 %). " + spotlight + "."} << elevatedPower;
-        QTest::newRow("daemon without note") << record(1, "logd", system, 100, 150) << true << ProcessLoadVerdict::good
-                                             << QStringList() << good;
-        QTest::newRow("kernel_task elevated") << record(0, "kernel_task", system, 90, 100) << true
-                                              << ProcessLoadVerdict::elevated << QStringList{kernel} << elevatedBattery;
+            << QStringList {"miner erzeugt anhaltend relevante CPU-Last (Ø 150,0 %, Spitze 200,0 %)."} << heavyPower;
+        QTest::newRow("noted daemon") << record(1, "mds_stores", system, 100, 120, 8, spotlight) << false
+                                      << ProcessLoadVerdict::elevated
+                                      << QStringList {"mds_stores erzeugt anhaltend relevante CPU-Last (Ø 100,0 %). " +
+                                                      spotlight + "."}
+                                      << elevatedPower;
+        QTest::newRow("daemon without note")
+            << record(1, "logd", system, 100, 150) << true << ProcessLoadVerdict::good << QStringList() << good;
+        QTest::newRow("kernel_task elevated")
+            << record(0, "kernel_task", system, 90, 100) << true << ProcessLoadVerdict::elevated << QStringList {kernel}
+            << elevatedBattery;
         QTest::newRow("kernel_task heavy") << record(0, "kernel_task", system, 170, 200) << false
-                                           << ProcessLoadVerdict::heavy << QStringList{kernel} << heavyPower;
+                                           << ProcessLoadVerdict::heavy << QStringList {kernel} << heavyPower;
     }
 
     void wordsTheOutcome()
@@ -215,7 +229,7 @@ private slots:
         QCOMPARE(evaluation.verdict, verdict);
         QCOMPARE(evaluation.reasons, reasons);
         QCOMPARE(evaluation.explanation, explanation);
-        QCOMPARE(evaluation.relevantProcesses, QList<ProcessCPURecord>{process});
+        QCOMPARE(evaluation.relevantProcesses, QList<ProcessCPURecord> {process});
         QCOMPARE(evaluation.flaggedProcesses.size(), reasons.size());
     }
 
@@ -223,7 +237,7 @@ private slots:
     {
         // Report order: by average. Seven flagged (two heavy), six more relevant but not flagged.
         const auto background = ProcessOrigin::background;
-        QList<ProcessCPURecord> processes{
+        QList<ProcessCPURecord> processes {
             record(1, "e1", background, 100, 100), record(2, "e2", background, 90, 90),
             record(3, "e3", background, 80, 80),   record(4, "e4", background, 70, 70),
             record(5, "e5", background, 60, 60),   record(6, "h1", background, 50, 190),
@@ -234,11 +248,11 @@ private slots:
         const ProcessLoadEvaluation evaluation = evaluateProcessLoad(report(processes), true);
 
         QCOMPARE(evaluation.verdict, ProcessLoadVerdict::heavy);
-        QCOMPARE(pids(evaluation.flaggedProcesses), (QList<qint64>{6, 7, 1, 2, 3, 4}));
+        QCOMPARE(pids(evaluation.flaggedProcesses), (QList<qint64> {6, 7, 1, 2, 3, 4}));
         QCOMPARE(evaluation.reasons.size(), 5);
         QVERIFY(evaluation.reasons[0].startsWith(QStringLiteral("h1 ")));
         QVERIFY(evaluation.reasons[4].startsWith(QStringLiteral("e3 ")));
-        QCOMPARE(pids(evaluation.relevantProcesses), (QList<qint64>{1, 2, 3, 4, 5, 6, 7, 9, 10, 11, 12, 13}));
+        QCOMPARE(pids(evaluation.relevantProcesses), (QList<qint64> {1, 2, 3, 4, 5, 6, 7, 9, 10, 11, 12, 13}));
     }
 
     void summarisesForTheClipboard()

@@ -49,9 +49,9 @@ private slots:
         QTest::addColumn<double>("interval");
         QTest::addColumn<int>("rounds");
         QTest::addColumn<Pauses>("pauses");
-        QTest::newRow("at least three rounds, 0.2 s") << 1 << 0.1 << 3 << Pauses{200ms, 200ms};
-        QTest::newRow("negative values") << -5 << -1.0 << 3 << Pauses{200ms, 200ms};
-        QTest::newRow("missing interval") << 3 << qQNaN() << 3 << Pauses{200ms, 200ms};
+        QTest::newRow("at least three rounds, 0.2 s") << 1 << 0.1 << 3 << Pauses {200ms, 200ms};
+        QTest::newRow("negative values") << -5 << -1.0 << 3 << Pauses {200ms, 200ms};
+        QTest::newRow("missing interval") << 3 << qQNaN() << 3 << Pauses {200ms, 200ms};
         QTest::newRow("the check's values") << 8 << 0.42 << 8 << Pauses(7, 420ms);
         QTest::newRow("no upper bound") << 12 << 1.5 << 12 << Pauses(11, 1500ms);
     }
@@ -63,7 +63,7 @@ private slots:
         QFETCH(int, rounds);
         QFETCH(Pauses, pauses);
         // One more scripted round than needed shows that no extra round is read.
-        const QList<ProcessRow> round{{100, 1.0, 1024, QStringLiteral("/usr/sbin/x")}};
+        const QList<ProcessRow> round {{100, 1.0, 1024, QStringLiteral("/usr/sbin/x")}};
         const Measurement measurement = measure(Rounds(rounds + 1, round), sampleCount, interval);
         QCOMPARE(measurement.report.sampleCount, rounds);
         QCOMPARE(measurement.report.processes.size(), 1);
@@ -74,7 +74,7 @@ private slots:
     void condensesEachProcess()
     {
         const qint64 own = QCoreApplication::applicationPid();
-        const Rounds rounds{
+        const Rounds rounds {
             {{10, 10, 1024, "/usr/libexec/a"}, {20, 40, 4096, "/usr/local/bin/b"}, {own, 99, 1, "/self"}},
             {{10, 20, 2048, "/usr/libexec/a"}, {own, 99, 1, "/self"}},
             {{10, 30, 3072, "/usr/libexec/a"}, {20, -5, -1024, "/usr/local/bin/b"}},
@@ -108,16 +108,19 @@ private slots:
 
     void sortsByAverageThenPeak()
     {
-        const Rounds rounds{
+        const Rounds rounds {
             {{1, 10, 0, "/bin/low-peak"}, {2, 0, 0, "/bin/high-peak"}, {3, 5, 0, "/bin/idle"}, {4, 50, 0, "/bin/busy"}},
-            {{1, 20, 0, "/bin/low-peak"}, {2, 30, 0, "/bin/high-peak"}, {3, 5, 0, "/bin/idle"}, {4, 50, 0, "/bin/busy"}},
+            {{1, 20, 0, "/bin/low-peak"},
+             {2, 30, 0, "/bin/high-peak"},
+             {3, 5, 0, "/bin/idle"},
+             {4, 50, 0, "/bin/busy"}},
             {{1, 0, 0, "/bin/low-peak"}, {2, 0, 0, "/bin/high-peak"}, {3, 5, 0, "/bin/idle"}, {4, 50, 0, "/bin/busy"}},
         };
         const ProcessLoadReport report = measure(rounds, 3, 0.2).report;
         QList<qint64> order;
         for (const ProcessCPURecord &record : report.processes)
             order << record.pid;
-        QCOMPARE(order, (QList<qint64>{4, 2, 1, 3}));
+        QCOMPARE(order, (QList<qint64> {4, 2, 1, 3}));
     }
 
     void failedReadingsLeaveAnEmptyReport()

@@ -12,8 +12,8 @@ using V = ThermalVerdict;
 
 TemperatureSensor sensor(const char *name, C category, double celsius, double peak = 0)
 {
-    return {QStringLiteral("T%1").arg(QLatin1String(name)).left(4), QString::fromUtf8(name), category, celsius,
-            peak, 1};
+    return {
+        QStringLiteral("T%1").arg(QLatin1String(name)).left(4), QString::fromUtf8(name), category, celsius, peak, 1};
 }
 
 const QString nominalReason = QStringLiteral("Der thermische Systemzustand von macOS ist normal.");
@@ -35,55 +35,55 @@ private slots:
         QTest::addColumn<V>("verdict");
         QTest::addColumn<QStringList>("reasons");
 
-        QTest::newRow("nothing known") << QList<TemperatureSensor>{} << S::unknown << V::unavailable
-                                       << QStringList{"Es konnten keine verwertbaren internen Temperatursensoren "
-                                                      "gelesen werden."};
-        QTest::newRow("no sensors, fair") << QList<TemperatureSensor>{} << S::fair << V::elevated
-                                          << QStringList{fairReason};
-        QTest::newRow("no sensors, nominal") << QList<TemperatureSensor>{} << S::nominal << V::good
-                                             << QStringList{nominalReason};
+        QTest::newRow("nothing known") << QList<TemperatureSensor> {} << S::unknown << V::unavailable
+                                       << QStringList {"Es konnten keine verwertbaren internen Temperatursensoren "
+                                                       "gelesen werden."};
+        QTest::newRow("no sensors, fair")
+            << QList<TemperatureSensor> {} << S::fair << V::elevated << QStringList {fairReason};
+        QTest::newRow("no sensors, nominal")
+            << QList<TemperatureSensor> {} << S::nominal << V::good << QStringList {nominalReason};
         QTest::newRow("nominal and cool")
-            << QList<TemperatureSensor>{sensor("CPU Die", C::cpu, 48.25), sensor("GPU Die", C::gpu, 48.25, 99),
-                                        sensor("Batterie", C::battery, 30)}
+            << QList<TemperatureSensor> {sensor("CPU Die", C::cpu, 48.25), sensor("GPU Die", C::gpu, 48.25, 99),
+                                         sensor("Batterie", C::battery, 30)}
             << S::nominal << V::good
-            << QStringList{nominalReason, "Der wärmste gelesene Sensor liegt bei 48,3 °C (CPU Die)."};
+            << QStringList {nominalReason, "Der wärmste gelesene Sensor liegt bei 48,3 °C (CPU Die)."};
         QTest::newRow("battery at its elevated limit")
-            << QList<TemperatureSensor>{sensor("Batterie", C::battery, 40.0)} << S::nominal << V::elevated
-            << QStringList{nominalReason, "Batterie ist mit 40,0 °C erhöht."};
+            << QList<TemperatureSensor> {sensor("Batterie", C::battery, 40.0)} << S::nominal << V::elevated
+            << QStringList {nominalReason, "Batterie ist mit 40,0 °C erhöht."};
         QTest::newRow("cpu at the Prüfgrenze, fair")
-            << QList<TemperatureSensor>{sensor("CPU Die", C::cpu, 95.0)} << S::fair << V::cleaningNeeded
-            << QStringList{fairReason, "CPU Die liegt mit 95,0 °C über der Quarzlinde-Prüfgrenze von 95 °C."};
+            << QList<TemperatureSensor> {sensor("CPU Die", C::cpu, 95.0)} << S::fair << V::cleaningNeeded
+            << QStringList {fairReason, "CPU Die liegt mit 95,0 °C über der Quarzlinde-Prüfgrenze von 95 °C."};
         QTest::newRow("cleaning stays over later elevated")
-            << QList<TemperatureSensor>{sensor("CPU Die", C::cpu, 96.24), sensor("GPU Die", C::gpu, 86)}
-            << S::unknown << V::cleaningNeeded
-            << QStringList{"CPU Die liegt mit 96,2 °C über der Quarzlinde-Prüfgrenze von 95 °C.",
-                           "GPU Die ist mit 86,0 °C erhöht."};
+            << QList<TemperatureSensor> {sensor("CPU Die", C::cpu, 96.24), sensor("GPU Die", C::gpu, 86)} << S::unknown
+            << V::cleaningNeeded
+            << QStringList {"CPU Die liegt mit 96,2 °C über der Quarzlinde-Prüfgrenze von 95 °C.",
+                            "GPU Die ist mit 86,0 °C erhöht."};
         QTest::newRow("limits per category")
-            << QList<TemperatureSensor>{sensor("SSD", C::storage, 60), sensor("RAM", C::memory, 89.9),
-                                        sensor("Sys", C::system, 90), sensor("Other", C::other, 79.9),
-                                        sensor("Akku", C::battery, 45)}
+            << QList<TemperatureSensor> {sensor("SSD", C::storage, 60), sensor("RAM", C::memory, 89.9),
+                                         sensor("Sys", C::system, 90), sensor("Other", C::other, 79.9),
+                                         sensor("Akku", C::battery, 45)}
             << S::unknown << V::cleaningNeeded
-            << QStringList{"SSD ist mit 60,0 °C erhöht.", "RAM ist mit 89,9 °C erhöht.",
-                           "Sys liegt mit 90,0 °C über der Quarzlinde-Prüfgrenze von 90 °C.",
-                           "Akku liegt mit 45,0 °C über der Quarzlinde-Prüfgrenze von 45 °C."};
+            << QStringList {"SSD ist mit 60,0 °C erhöht.", "RAM ist mit 89,9 °C erhöht.",
+                            "Sys liegt mit 90,0 °C über der Quarzlinde-Prüfgrenze von 90 °C.",
+                            "Akku liegt mit 45,0 °C über der Quarzlinde-Prüfgrenze von 45 °C."};
         QTest::newRow("critical and cool")
-            << QList<TemperatureSensor>{sensor("CPU Die", C::cpu, 50)} << S::critical << V::cleaningNeeded
-            << QStringList{"macOS meldet einen stark erhöhten thermischen Systemzustand (Kritisch)."};
-        QTest::newRow("serious")
-            << QList<TemperatureSensor>{} << S::serious << V::cleaningNeeded
-            << QStringList{"macOS meldet einen stark erhöhten thermischen Systemzustand (Stark erhöht)."};
-        QTest::newRow("unknown and cool") << QList<TemperatureSensor>{sensor("CPU Die", C::cpu, 50)} << S::unknown
-                                          << V::good << QStringList{};
-        QTest::newRow("peak plays no part")
-            << QList<TemperatureSensor>{sensor("CPU Die", C::cpu, 50, 120)} << S::fair << V::elevated
-            << QStringList{fairReason};
+            << QList<TemperatureSensor> {sensor("CPU Die", C::cpu, 50)} << S::critical << V::cleaningNeeded
+            << QStringList {"macOS meldet einen stark erhöhten thermischen Systemzustand (Kritisch)."};
+        QTest::newRow("serious") << QList<TemperatureSensor> {} << S::serious << V::cleaningNeeded
+                                 << QStringList {
+                                        "macOS meldet einen stark erhöhten thermischen Systemzustand (Stark erhöht)."};
+        QTest::newRow("unknown and cool")
+            << QList<TemperatureSensor> {sensor("CPU Die", C::cpu, 50)} << S::unknown << V::good << QStringList {};
+        QTest::newRow("peak plays no part") << QList<TemperatureSensor> {sensor("CPU Die", C::cpu, 50, 120)} << S::fair
+                                            << V::elevated << QStringList {fairReason};
 
         QList<TemperatureSensor> twelve;
-        QStringList firstSeven{nominalReason};
+        QStringList firstSeven {nominalReason};
         for (int i = 0; i < 12; ++i) {
             twelve.append(sensor(qPrintable(QStringLiteral("S%1").arg(i)), C::cpu, 86 + i * 0.1));
             if (i < 7)
-                firstSeven.append(QStringLiteral("S%1 ist mit %2 °C erhöht.").arg(i).arg(formatOneDecimal(86 + i * 0.1)));
+                firstSeven.append(
+                    QStringLiteral("S%1 ist mit %2 °C erhöht.").arg(i).arg(formatOneDecimal(86 + i * 0.1)));
         }
         QTest::newRow("twelve elevated") << twelve << S::nominal << V::elevated << firstSeven;
     }
@@ -96,10 +96,10 @@ private slots:
         const ThermalEvaluation evaluation = evaluateThermal(sensors, state);
         QCOMPARE(evaluation.verdict, verdict);
         QCOMPARE(evaluation.reasons, reasons);
-        const char *opening = verdict == V::good           ? "Die gelesenen Temperaturen"
-                              : verdict == V::elevated     ? "Mindestens ein Temperaturwert ist erhöht."
-                              : verdict == V::unavailable  ? "Der Akku-Check bleibt nutzbar"
-                                                           : "Mindestens ein Temperaturwert liegt über";
+        const char *opening = verdict == V::good ? "Die gelesenen Temperaturen"
+            : verdict == V::elevated             ? "Mindestens ein Temperaturwert ist erhöht."
+            : verdict == V::unavailable          ? "Der Akku-Check bleibt nutzbar"
+                                                 : "Mindestens ein Temperaturwert liegt über";
         QVERIFY2(evaluation.explanation.startsWith(QString::fromUtf8(opening)), qPrintable(evaluation.explanation));
     }
 

@@ -126,13 +126,13 @@ private slots:
         QTest::addColumn<double>("interval");
         QTest::addColumn<int>("rounds");
         QTest::addColumn<QList<std::chrono::milliseconds>>("pauses");
-        QTest::newRow("none") << 0 << 0.3 << 1 << QList<std::chrono::milliseconds>{};
-        QTest::newRow("negative") << -4 << 0.3 << 1 << QList<std::chrono::milliseconds>{};
-        QTest::newRow("one") << 1 << 0.3 << 1 << QList<std::chrono::milliseconds>{};
-        QTest::newRow("fan check") << 2 << 0.25 << 2 << QList<std::chrono::milliseconds>{250ms};
+        QTest::newRow("none") << 0 << 0.3 << 1 << QList<std::chrono::milliseconds> {};
+        QTest::newRow("negative") << -4 << 0.3 << 1 << QList<std::chrono::milliseconds> {};
+        QTest::newRow("one") << 1 << 0.3 << 1 << QList<std::chrono::milliseconds> {};
+        QTest::newRow("fan check") << 2 << 0.25 << 2 << QList<std::chrono::milliseconds> {250ms};
         QTest::newRow("system check") << 6 << 0.3 << 6 << QList<std::chrono::milliseconds>(5, 300ms);
         QTest::newRow("too many") << 25 << 0.3 << 10 << QList<std::chrono::milliseconds>(9, 300ms);
-        QTest::newRow("negative interval") << 2 << -1.0 << 2 << QList<std::chrono::milliseconds>{0ms};
+        QTest::newRow("negative interval") << 2 << -1.0 << 2 << QList<std::chrono::milliseconds> {0ms};
     }
     void rounds()
     {
@@ -141,7 +141,7 @@ private slots:
         QFETCH(int, rounds);
         QFETCH(QList<std::chrono::milliseconds>, pauses);
         Platform platform = makeFakePlatform({});
-        const auto smc = std::make_shared<FakeSmc>(QList<SmcKey>{sp78Key("TC0P", 50)});
+        const auto smc = std::make_shared<FakeSmc>(QList<SmcKey> {sp78Key("TC0P", 50)});
         platform.smcTransport = smc;
         const RecordingSleeper sleeper;
         const ThermalReport report = readThermalReport(platform, sleeper, sampleCount, interval);
@@ -152,10 +152,9 @@ private slots:
 
     void averagesOverTheRoundsAKeyAppearedIn()
     {
-        ScriptedRounds script{platformWithBattery({{QStringLiteral("Temperature"), 301}}), {}};
-        script.rounds = {QList<SmcKey>{sp78Key("TC0P", 50), sp78Key("TG0D", 90), floatKey("Tx01", 0.5f)},
-                         std::nullopt,
-                         QList<SmcKey>{sp78Key("TC0P", 53), sp78Key("TC0D", 40), floatKey("Tx01", 0.5f)}};
+        ScriptedRounds script {platformWithBattery({{QStringLiteral("Temperature"), 301}}), {}};
+        script.rounds = {QList<SmcKey> {sp78Key("TC0P", 50), sp78Key("TG0D", 90), floatKey("Tx01", 0.5f)}, std::nullopt,
+                         QList<SmcKey> {sp78Key("TC0P", 53), sp78Key("TC0D", 40), floatKey("Tx01", 0.5f)}};
         const ThermalReport report = sampleRounds(script, 3);
         using C = ThermalSensorCategory;
         const QList<TemperatureSensor> expected = {
@@ -171,7 +170,7 @@ private slots:
     void sortOrder()
     {
         Platform platform = makeFakePlatform({});
-        platform.smcTransport = std::make_shared<FakeSmc>(QList<SmcKey>{
+        platform.smcTransport = std::make_shared<FakeSmc>(QList<SmcKey> {
             sp78Key("TW0P", 99), sp78Key("TG0P", 90), sp78Key("TC0P", 55), sp78Key("TC0D", 55), sp78Key("TC0E", 60),
             sp78Key("TA0P", 30), sp78Key("TM0P", 35), sp78Key("TH0P", 40), sp78Key("TB0T", 125)});
         QStringList keys;
@@ -198,10 +197,9 @@ private slots:
         QFETCH(bool, battery);
         QFETCH(QString, label);
         const QList<SmcKey> keys = {sp78Key("TC0P", 50)};
-        ScriptedRounds script{platformWithBattery(battery ? QVariantMap{{QStringLiteral("Temperature"), 3031}}
-                                                              : QVariantMap{}),
-                              {smcFirstRound ? std::optional(keys) : std::nullopt,
-                               smcSecondRound ? std::optional(keys) : std::nullopt}};
+        ScriptedRounds script {
+            platformWithBattery(battery ? QVariantMap {{QStringLiteral("Temperature"), 3031}} : QVariantMap {}),
+            {smcFirstRound ? std::optional(keys) : std::nullopt, smcSecondRound ? std::optional(keys) : std::nullopt}};
         const ThermalReport report = sampleRounds(script, 2);
         QCOMPARE(report.sourceDescription, label);
         if (battery && !smcFirstRound)
@@ -250,7 +248,7 @@ private slots:
             QSKIP("this machine has a battery temperature");
         QVERIFY(report.sensors.isEmpty());
         QCOMPARE(report.sourceDescription, QStringLiteral("macOS Thermal State"));
-        QCOMPARE(sleeper.pauses(), QList<std::chrono::milliseconds>{300ms});
+        QCOMPARE(sleeper.pauses(), QList<std::chrono::milliseconds> {300ms});
     }
 };
 

@@ -38,8 +38,8 @@ public:
         QByteArray content(maximumAttributeSize, '\0');
         qsizetype filled = 0;
         ssize_t count = 0;
-        while (filled < content.size()
-               && (count = ::read(file, content.data() + filled, std::size_t(content.size() - filled))) > 0)
+        while (filled < content.size() &&
+               (count = ::read(file, content.data() + filled, std::size_t(content.size() - filled))) > 0)
             filled += count;
         ::close(file);
         if (count < 0)

@@ -58,7 +58,7 @@ std::optional<ApplesmcRootSession::SelectedKey> ApplesmcRootSession::readAt(std:
         if (number(m_files->read("key_at_index")) != index || fourCharCode(m_files->read("key_at_index_name")) != key)
             continue;
         m_indexes.insert(*key, index);
-        return SelectedKey{*key, *type, *size, *data};
+        return SelectedKey {*key, *type, *size, *data};
     }
     return std::nullopt;
 }
@@ -102,7 +102,7 @@ SmcStatus ApplesmcRootSession::answerKeyCount(const SMCParamRecord &input, SMCPa
 
 SmcStatus ApplesmcRootSession::exchange(const SMCParamRecord &input, SMCParamRecord &output)
 {
-    output = SMCParamRecord{};
+    output = SMCParamRecord {};
     if (input.command == smcKeyAtIndex) {
         const auto selected = readAt(input.index, false);
         if (!selected)

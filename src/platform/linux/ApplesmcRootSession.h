@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/smc/SmcSession.h"
 #include "platform/linux/ApplesmcKeyFiles.h"
+#include "platform/smc/SmcSession.h"
 
 #include <QHash>
 

@@ -1,7 +1,7 @@
 #include "platform/linux/ApplesmcSensorKeys.h"
 
-#include "platform/smc/SmcValueEncoding.h"
 #include "platform/linux/SysfsAttribute.h"
+#include "platform/smc/SmcValueEncoding.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -40,7 +40,8 @@ void addFans(QList<SmcKey> &keys, const QDir &device)
     int fanCount = 0;
     for (int fan = 0; fan < maximumFans; ++fan) {
         for (const auto &[file, suffix] : speeds) {
-            const auto rpm = readIntegerAttribute(device.filePath(QStringLiteral("fan%1_%2").arg(fan + 1).arg(QLatin1String(file))));
+            const auto rpm =
+                readIntegerAttribute(device.filePath(QStringLiteral("fan%1_%2").arg(fan + 1).arg(QLatin1String(file))));
             if (!rpm)
                 continue;
             addKey(keys, QByteArray("F") + QByteArray::number(fan) + suffix, "fpe2", smcEncodeFpe2(double(*rpm)));

@@ -42,8 +42,8 @@ QList<PowerSupply> powerSupplies(const QString &root)
 
 bool isSystemBattery(const PowerSupply &supply)
 {
-    return supply.text("type") == QStringLiteral("Battery") && !supply.isPeripheral()
-        && supply.integer("present").value_or(1) != 0;
+    return supply.text("type") == QStringLiteral("Battery") && !supply.isPeripheral() &&
+        supply.integer("present").value_or(1) != 0;
 }
 
 // The internal battery, preferring the names the laptop drivers give it.
@@ -88,8 +88,8 @@ std::optional<bool> externalPowerConnected(const QList<PowerSupply> &supplies, c
         return false;
     if (!status || *status == QLatin1String("Unknown"))
         return std::nullopt;
-    return *status == QLatin1String("Charging") || *status == QLatin1String("Full")
-        || *status == QLatin1String("Not charging");
+    return *status == QLatin1String("Charging") || *status == QLatin1String("Full") ||
+        *status == QLatin1String("Not charging");
 }
 
 qint64 roundedDivision(qint64 numerator, qint64 denominator)

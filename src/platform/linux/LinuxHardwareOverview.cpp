@@ -21,6 +21,6 @@ std::optional<QByteArray> LinuxHardwareOverview::json() const
         hardware.insert(QStringLiteral("machine_name"), *identity.modelName);
     if (identity.modelIdentifier)
         hardware.insert(QStringLiteral("machine_model"), *identity.modelIdentifier);
-    const QJsonObject overview{{QStringLiteral("SPHardwareDataType"), QJsonArray{hardware}}};
+    const QJsonObject overview {{QStringLiteral("SPHardwareDataType"), QJsonArray {hardware}}};
     return QJsonDocument(overview).toJson(QJsonDocument::Compact);
 }

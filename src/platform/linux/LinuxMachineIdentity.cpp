@@ -12,7 +12,7 @@ namespace {
 // Apple silicon notebooks by board name (the device tree's "apple,jNNN").
 const QHash<QString, QString> &notebookIdentifiers()
 {
-    static const QHash<QString, QString> identifiers{
+    static const QHash<QString, QString> identifiers {
         {QStringLiteral("j293"), QStringLiteral("MacBookPro17,1")},
         {QStringLiteral("j313"), QStringLiteral("MacBookAir10,1")},
         {QStringLiteral("j314s"), QStringLiteral("MacBookPro18,3")},
@@ -48,8 +48,9 @@ LinuxMachineIdentity deviceTreeIdentity(const QString &root)
         return identity;
 
     const auto model = readDeviceTreeProperty(root, "model");
-    QString modelText = model ? QString::fromUtf8(model->left(model->indexOf('\0') < 0 ? model->size() : model->indexOf('\0'))).trimmed()
-                              : QString();
+    QString modelText = model
+        ? QString::fromUtf8(model->left(model->indexOf('\0') < 0 ? model->size() : model->indexOf('\0'))).trimmed()
+        : QString();
     // "Apple MacBook Air (13-inch, M2, 2022)" names the line "MacBook Air".
     static const QRegularExpression decoration(QStringLiteral("^Apple\\s+|\\s*\\(.*\\)\\s*$"));
     const QString name = QString(modelText).remove(decoration).trimmed();

@@ -9,7 +9,7 @@
 struct LinuxMachineIdentity
 {
     std::optional<QString> modelIdentifier; // e.g. "MacBookPro16,1", "Mac14,2"
-    std::optional<QString> modelName;       // e.g. "MacBook Air"; DMI has none
+    std::optional<QString> modelName; // e.g. "MacBook Air"; DMI has none
 };
 
 LinuxMachineIdentity readMachineIdentity(const QString &root);

@@ -1,10 +1,10 @@
 #include "platform/linux/LinuxSmcTransport.h"
 
-#include "platform/smc/SmcKeyTable.h"
 #include "platform/linux/ApplesmcRootSession.h"
 #include "platform/linux/ApplesmcSensorKeys.h"
 #include "platform/linux/MacsmcHwmonKeys.h"
 #include "platform/linux/SysfsAttribute.h"
+#include "platform/smc/SmcKeyTable.h"
 
 #include <QDir>
 

@@ -55,8 +55,8 @@ qint64 zoneLevel(const QString &zone)
 
 bool isPassiveCooling(const QString &type)
 {
-    return type == QLatin1String("Processor") || type == QLatin1String("intel_powerclamp")
-        || type.startsWith(QLatin1String("cpufreq-")) || type.startsWith(QLatin1String("thermal-cpufreq-"));
+    return type == QLatin1String("Processor") || type == QLatin1String("intel_powerclamp") ||
+        type.startsWith(QLatin1String("cpufreq-")) || type.startsWith(QLatin1String("thermal-cpufreq-"));
 }
 
 qint64 coolingLevel(const QString &device)
@@ -75,7 +75,8 @@ QMap<QString, qint64> throttleTimes(const QDir &cpus)
 {
     QMap<QString, qint64> times;
     for (const QString &cpu : subdirectories(cpus, QStringLiteral("cpu*"))) {
-        if (const auto total = readIntegerAttribute(cpu + QStringLiteral("/thermal_throttle/package_throttle_total_time_ms")))
+        if (const auto total =
+                readIntegerAttribute(cpu + QStringLiteral("/thermal_throttle/package_throttle_total_time_ms")))
             times.insert(cpu, *total);
     }
     return times;

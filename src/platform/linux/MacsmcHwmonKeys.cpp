@@ -1,7 +1,7 @@
 #include "platform/linux/MacsmcHwmonKeys.h"
 
-#include "platform/smc/SmcValueEncoding.h"
 #include "platform/linux/SysfsAttribute.h"
+#include "platform/smc/SmcValueEncoding.h"
 
 #include <QDir>
 #include <QFile>

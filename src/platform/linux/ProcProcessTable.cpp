@@ -89,7 +89,7 @@ public:
             if (!stat)
                 continue;
 
-            const CpuMark mark{stat->startTicks, stat->cpuTicks};
+            const CpuMark mark {stat->startTicks, stat->cpuTicks};
             marks.insert(pid, mark);
             rows.append({pid, cpuPercent(pid, mark, *uptime, interval),
                          static_cast<double>(stat->residentPages) * m_pageKB, command(directory, stat->comm)});
@@ -108,8 +108,10 @@ private:
         // A pid with another start time belongs to a new process; rounds closer
         // together than the uptime's hundredths cannot be told apart.
         const bool seenBefore = previous != m_marks.cend() && previous->startTicks == mark.startTicks && interval > 0;
-        const quint64 busyTicks = seenBefore ? mark.cpuTicks - std::min(mark.cpuTicks, previous->cpuTicks) : mark.cpuTicks;
-        const double elapsedSeconds = seenBefore ? interval : uptime - static_cast<double>(mark.startTicks) / m_ticksPerSecond;
+        const quint64 busyTicks =
+            seenBefore ? mark.cpuTicks - std::min(mark.cpuTicks, previous->cpuTicks) : mark.cpuTicks;
+        const double elapsedSeconds =
+            seenBefore ? interval : uptime - static_cast<double>(mark.startTicks) / m_ticksPerSecond;
         return elapsedSeconds > 0 ? static_cast<double>(busyTicks) / m_ticksPerSecond / elapsedSeconds * 100.0 : 0.0;
     }
 

@@ -12,7 +12,8 @@ std::optional<QVariantMap> MacBatteryService::properties(const QStringList &keys
     // from macOS 12 on, and the older name is deprecated there.
     io_iterator_t matches = IO_OBJECT_NULL;
     // The matching dictionary is consumed by the call, even when it fails.
-    if (IOServiceGetMatchingServices(MACH_PORT_NULL, IOServiceMatching("AppleSmartBattery"), &matches) != kIOReturnSuccess)
+    if (IOServiceGetMatchingServices(MACH_PORT_NULL, IOServiceMatching("AppleSmartBattery"), &matches) !=
+        kIOReturnSuccess)
         return std::nullopt;
     const IOObjectHandle iterator(matches);
     if (!iterator) // success, but nothing matched
@@ -27,7 +28,8 @@ std::optional<QVariantMap> MacBatteryService::properties(const QStringList &keys
             CFStringCreateWithCString(kCFAllocatorDefault, key.toUtf8().constData(), kCFStringEncodingUTF8));
         if (!name)
             continue;
-        const CFHandle<CFTypeRef> value(IORegistryEntryCreateCFProperty(service.get(), name.get(), kCFAllocatorDefault, 0));
+        const CFHandle<CFTypeRef> value(
+            IORegistryEntryCreateCFProperty(service.get(), name.get(), kCFAllocatorDefault, 0));
         QVariant converted = cfToVariant(value.get());
         if (converted.isValid())
             properties.insert(key, std::move(converted));

@@ -1,10 +1,10 @@
 #include "platform/Platform.h"
-#include "platform/tools/ProfilerHardwareOverview.h"
-#include "platform/processes/PsProcessTable.h"
 #include "platform/macos/MacBatteryService.h"
 #include "platform/macos/MacSmcTransport.h"
 #include "platform/macos/MacSystemControl.h"
 #include "platform/macos/MacThermalState.h"
+#include "platform/processes/PsProcessTable.h"
+#include "platform/tools/ProfilerHardwareOverview.h"
 
 Platform makeHostPlatform()
 {

@@ -21,8 +21,8 @@ bool openKeysEndpoint(io_iterator_t iterator, io_connect_t &connection)
 {
     while (const io_object_t entry = IOIteratorNext(iterator)) {
         io_name_t name = {};
-        const bool isEndpoint = IORegistryEntryGetName(entry, name) == KERN_SUCCESS
-            && std::strcmp(name, "AppleSMCKeysEndpoint") == 0;
+        const bool isEndpoint =
+            IORegistryEntryGetName(entry, name) == KERN_SUCCESS && std::strcmp(name, "AppleSMCKeysEndpoint") == 0;
         if (!isEndpoint) {
             IOObjectRelease(entry);
             continue;
@@ -49,8 +49,8 @@ SmcStatus MacSmcTransport::open(SmcConnection &connection) const
 
     io_connect_t opened = 0;
     io_iterator_t iterator = IO_OBJECT_NULL;
-    if (IORegistryEntryCreateIterator(service, kIOServicePlane, kIORegistryIterateRecursively, &iterator)
-        == KERN_SUCCESS) {
+    if (IORegistryEntryCreateIterator(service, kIOServicePlane, kIORegistryIterateRecursively, &iterator) ==
+        KERN_SUCCESS) {
         const bool endpointOpened = openKeysEndpoint(iterator, opened);
         IOObjectRelease(iterator);
         if (endpointOpened) {
@@ -72,8 +72,7 @@ void MacSmcTransport::close(SmcConnection connection) const
     IOServiceClose(io_connect_t(connection));
 }
 
-SmcStatus MacSmcTransport::exchange(SmcConnection connection, const SMCParamRecord &input,
-                                    SMCParamRecord &output) const
+SmcStatus MacSmcTransport::exchange(SmcConnection connection, const SMCParamRecord &input, SMCParamRecord &output) const
 {
     size_t outputSize = sizeof output;
     return IOConnectCallStructMethod(mach_port_t(connection), smcRecordSelector, &input, sizeof input, &output,

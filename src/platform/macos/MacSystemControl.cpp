@@ -1,7 +1,7 @@
 #include "platform/macos/MacSystemControl.h"
 
-#include <sys/types.h>
 #include <sys/sysctl.h>
+#include <sys/types.h>
 
 #include <algorithm>
 #include <cstdint>

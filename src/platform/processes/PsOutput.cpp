@@ -16,10 +16,8 @@ bool isLineBreak(QChar c)
     case u'\r':
     case 0x0085:
     case 0x2028:
-    case 0x2029:
-        return true;
-    default:
-        return false;
+    case 0x2029: return true;
+    default: return false;
     }
 }
 
@@ -83,7 +81,7 @@ std::optional<ProcessRow> parseLine(QStringView line)
     const QString command = parts[3].toString().trimmed();
     if (!pid || !cpu || !memory || command.isEmpty())
         return std::nullopt;
-    return ProcessRow{*pid, *cpu, *memory, command};
+    return ProcessRow {*pid, *cpu, *memory, command};
 }
 
 } // namespace

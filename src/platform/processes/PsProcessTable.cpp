@@ -1,7 +1,7 @@
 #include "platform/processes/PsProcessTable.h"
 
-#include "platform/tools/ChildProcess.h"
 #include "platform/processes/PsOutput.h"
+#include "platform/tools/ChildProcess.h"
 
 namespace {
 

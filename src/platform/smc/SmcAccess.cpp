@@ -62,11 +62,11 @@ SmcStatus smc_read_key(const OpenConnection &smc, std::uint32_t key, SMCKeyValue
     value.dataSize = output.dataSize;
     smcFourCharText(output.dataType, value.dataType);
 
-    input = SMCParamRecord{};
+    input = SMCParamRecord {};
     input.key = key;
     input.dataSize = value.dataSize;
     input.command = smcReadKeyValue;
-    output = SMCParamRecord{};
+    output = SMCParamRecord {};
     if (const SmcStatus status = smc.call(input, output))
         return status;
     std::memcpy(value.bytes, output.bytes, std::min<std::size_t>(value.dataSize, sizeof value.bytes));

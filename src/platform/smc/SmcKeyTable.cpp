@@ -18,25 +18,25 @@ SmcKeyTable::SmcKeyTable(QList<SmcKey> keys)
     : m_keys(std::move(keys))
 {
     std::stable_sort(m_keys.begin(), m_keys.end(), byKey);
-    m_keys.erase(std::unique(m_keys.begin(), m_keys.end(),
-                             [](const SmcKey &a, const SmcKey &b) { return a.key == b.key; }),
-                 m_keys.end());
+    m_keys.erase(
+        std::unique(m_keys.begin(), m_keys.end(), [](const SmcKey &a, const SmcKey &b) { return a.key == b.key; }),
+        m_keys.end());
     const std::uint32_t keyCount = smcFourCharCode("#KEY");
     if (!find(keyCount)) {
-        const SmcKey count{keyCount, smcFourCharCode("ui32"), smcEncodeUnsigned(quint32(m_keys.size() + 1), 4)};
+        const SmcKey count {keyCount, smcFourCharCode("ui32"), smcEncodeUnsigned(quint32(m_keys.size() + 1), 4)};
         m_keys.insert(std::lower_bound(m_keys.begin(), m_keys.end(), count, byKey), count);
     }
 }
 
 const SmcKey *SmcKeyTable::find(std::uint32_t key) const
 {
-    const auto it = std::lower_bound(m_keys.begin(), m_keys.end(), SmcKey{key, 0, {}}, byKey);
+    const auto it = std::lower_bound(m_keys.begin(), m_keys.end(), SmcKey {key, 0, {}}, byKey);
     return it != m_keys.end() && it->key == key ? &*it : nullptr;
 }
 
 SmcStatus SmcKeyTable::exchange(const SMCParamRecord &input, SMCParamRecord &output)
 {
-    output = SMCParamRecord{};
+    output = SMCParamRecord {};
     if (input.command == smcKeyAtIndex) {
         if (input.index >= std::uint32_t(m_keys.size()))
             return smcStatusNotFound;

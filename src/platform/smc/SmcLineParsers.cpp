@@ -11,7 +11,7 @@ namespace {
 template<typename Number>
 std::optional<Number> wholeNumber(QByteArrayView piece)
 {
-    Number number{};
+    Number number {};
     const char *end = piece.data() + piece.size();
     const auto result = std::from_chars(piece.data(), end, number);
     if (piece.isEmpty() || result.ec != std::errc() || result.ptr != end)

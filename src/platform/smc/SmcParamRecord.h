@@ -39,8 +39,8 @@ constexpr std::uint32_t smcRecordSelector = 2;
 
 constexpr std::uint32_t smcFourCharCode(const char *text)
 {
-    return std::uint32_t(std::uint8_t(text[0])) << 24 | std::uint32_t(std::uint8_t(text[1])) << 16
-        | std::uint32_t(std::uint8_t(text[2])) << 8 | std::uint32_t(std::uint8_t(text[3]));
+    return std::uint32_t(std::uint8_t(text[0])) << 24 | std::uint32_t(std::uint8_t(text[1])) << 16 |
+        std::uint32_t(std::uint8_t(text[2])) << 8 | std::uint32_t(std::uint8_t(text[3]));
 }
 
 // Writes the four characters and a terminating zero into text[5].

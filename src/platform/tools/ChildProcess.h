@@ -12,7 +12,7 @@ struct ChildProcessRequest
     QString executable;
     QStringList arguments;
     QMap<QString, QString> environmentOverrides;
-    std::chrono::milliseconds timeLimit{10000};
+    std::chrono::milliseconds timeLimit {10000};
     // Output beyond this is a failure, not something to hold in memory.
     qint64 outputLimit = 32 * 1024 * 1024;
 };

@@ -11,7 +11,8 @@ std::optional<QByteArray> ProfilerHardwareOverview::json() const
 {
     ChildProcessRequest request;
     request.executable = m_executable;
-    request.arguments = {QStringLiteral("-json"), QStringLiteral("SPHardwareDataType"), QStringLiteral("SPPowerDataType")};
+    request.arguments = {QStringLiteral("-json"), QStringLiteral("SPHardwareDataType"),
+                         QStringLiteral("SPPowerDataType")};
     request.environmentOverrides = {{QStringLiteral("LC_ALL"), QStringLiteral("en_US_POSIX")},
                                     {QStringLiteral("LANG"), QStringLiteral("en_US_POSIX")}};
     request.timeLimit = std::chrono::seconds(10);

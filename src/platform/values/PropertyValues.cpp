@@ -18,10 +18,8 @@ bool isInteger(const QVariant &value)
     case QMetaType::LongLong:
     case QMetaType::ULongLong:
     case QMetaType::Short:
-    case QMetaType::UShort:
-        return true;
-    default:
-        return false;
+    case QMetaType::UShort: return true;
+    default: return false;
     }
 }
 
@@ -134,11 +132,11 @@ std::optional<bool> propertyBoolean(const QVariant &value)
         return value.toDouble() != 0.0;
     if (value.typeId() == QMetaType::QString) {
         const QString text = value.toString().toLower();
-        if (text == QLatin1String("yes") || text == QLatin1String("true") || text == QLatin1String("ja")
-            || text == QLatin1String("1"))
+        if (text == QLatin1String("yes") || text == QLatin1String("true") || text == QLatin1String("ja") ||
+            text == QLatin1String("1"))
             return true;
-        if (text == QLatin1String("no") || text == QLatin1String("false") || text == QLatin1String("nein")
-            || text == QLatin1String("0"))
+        if (text == QLatin1String("no") || text == QLatin1String("false") || text == QLatin1String("nein") ||
+            text == QLatin1String("0"))
             return false;
     }
     return std::nullopt;

@@ -1,5 +1,5 @@
-#include "machine/BatteryReader.h"
 #include "platform/linux/LinuxBatteryService.h"
+#include "machine/BatteryReader.h"
 #include "platform/linux/LinuxHardwareOverview.h"
 #include "platform/linux/LinuxSystemControl.h"
 #include "support/FakeTree.h"
@@ -33,7 +33,9 @@ manufacturer=SMP)");
 
 QVariantMap propertiesOf(const FakeTree &tree)
 {
-    return LinuxBatteryService(tree.root()).properties(BatteryReader::registryKeys()).value_or(QVariantMap{{"none", true}});
+    return LinuxBatteryService(tree.root())
+        .properties(BatteryReader::registryKeys())
+        .value_or(QVariantMap {{"none", true}});
 }
 
 } // namespace
@@ -47,12 +49,20 @@ private slots:
     {
         FakeTree tree;
         writeIntelMacBookPro(tree);
-        const QVariantMap expected{
-            {"BatteryInstalled", true}, {"DeviceName", "bq20z451"}, {"CycleCount", qint64(321)},
-            {"DesignCapacity", qint64(4563)}, {"NominalChargeCapacity", qint64(4382)},
-            {"AppleRawCurrentCapacity", qint64(2804)}, {"CurrentCapacity", qint64(64)}, {"MaxCapacity", qint64(100)},
-            {"IsCharging", false}, {"FullyCharged", false}, {"ExternalConnected", false},
-            {"Voltage", qint64(11800)}, {"Amperage", qint64(-1532)}, {"Temperature", qint64(301)}};
+        const QVariantMap expected {{"BatteryInstalled", true},
+                                    {"DeviceName", "bq20z451"},
+                                    {"CycleCount", qint64(321)},
+                                    {"DesignCapacity", qint64(4563)},
+                                    {"NominalChargeCapacity", qint64(4382)},
+                                    {"AppleRawCurrentCapacity", qint64(2804)},
+                                    {"CurrentCapacity", qint64(64)},
+                                    {"MaxCapacity", qint64(100)},
+                                    {"IsCharging", false},
+                                    {"FullyCharged", false},
+                                    {"ExternalConnected", false},
+                                    {"Voltage", qint64(11800)},
+                                    {"Amperage", qint64(-1532)},
+                                    {"Temperature", qint64(301)}};
         QCOMPARE(propertiesOf(tree), expected);
     }
 
@@ -142,7 +152,7 @@ cycle_count=12x
 health=Unknown)");
         tree.makeUnreadable(supplies + "BAT0/capacity");
         tree.makeUnreadable(supplies + "BAT0/temp");
-        const QVariantMap expected{{"BatteryInstalled", true}};
+        const QVariantMap expected {{"BatteryInstalled", true}};
         QCOMPARE(propertiesOf(tree), expected);
     }
 
@@ -151,9 +161,9 @@ health=Unknown)");
     {
         FakeTree tree;
         writeIntelMacBookPro(tree);
-        Platform platform{std::make_shared<LinuxBatteryService>(tree.root()),
-                          std::make_shared<LinuxHardwareOverview>(tree.root()),
-                          std::make_shared<LinuxSystemControl>(tree.root())};
+        Platform platform {std::make_shared<LinuxBatteryService>(tree.root()),
+                           std::make_shared<LinuxHardwareOverview>(tree.root()),
+                           std::make_shared<LinuxSystemControl>(tree.root())};
         const BatterySnapshot snapshot = BatteryReader(platform).read();
         QCOMPARE(snapshot.modelName, QStringLiteral("MacBook Pro"));
         QCOMPARE(snapshot.modelIdentifier, QStringLiteral("MacBookPro14,1"));
@@ -172,9 +182,9 @@ health=Unknown)");
     {
         FakeTree tree;
         tree.write(QStringLiteral("sys/class/dmi/id/product_name"), "Standard PC (Q35 + ICH9, 2009)\n");
-        Platform platform{std::make_shared<LinuxBatteryService>(tree.root()),
-                          std::make_shared<LinuxHardwareOverview>(tree.root()),
-                          std::make_shared<LinuxSystemControl>(tree.root())};
+        Platform platform {std::make_shared<LinuxBatteryService>(tree.root()),
+                           std::make_shared<LinuxHardwareOverview>(tree.root()),
+                           std::make_shared<LinuxSystemControl>(tree.root())};
         QVERIFY_THROWS_EXCEPTION(BatteryReaderError, BatteryReader(platform).read());
         try {
             BatteryReader(platform).read();

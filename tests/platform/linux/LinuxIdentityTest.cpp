@@ -21,8 +21,8 @@ private slots:
         QTest::addColumn<OptionalText>("identifier");
         QTest::addColumn<QByteArray>("overview");
 
-        QTest::newRow("Intel Mac DMI") << "sys/class/dmi/id/product_name" << QByteArray("MacBookAir7,2\n") << "" << QByteArray()
-                                       << OptionalText("MacBookAir7,2")
+        QTest::newRow("Intel Mac DMI") << "sys/class/dmi/id/product_name" << QByteArray("MacBookAir7,2\n") << ""
+                                       << QByteArray() << OptionalText("MacBookAir7,2")
                                        << QByteArray(R"({"SPHardwareDataType":[{"machine_model":"MacBookAir7,2"}]})");
         QTest::newRow("Apple silicon device tree")
             << "proc/device-tree/compatible" << QByteArray("apple,j413\0apple,t8112\0apple,arm-platform\0", 43)
@@ -33,7 +33,8 @@ private slots:
             << "sys/firmware/devicetree/base/compatible" << QByteArray("apple,j999\0apple,arm-platform\0", 30)
             << "sys/firmware/devicetree/base/model" << QByteArray("Apple MacBook Pro (99-inch)\0", 28)
             << OptionalText("Apple MacBook Pro (99-inch)")
-            << QByteArray(R"j({"SPHardwareDataType":[{"machine_model":"Apple MacBook Pro (99-inch)","machine_name":"MacBook Pro"}]})j");
+            << QByteArray(
+                   R"j({"SPHardwareDataType":[{"machine_model":"Apple MacBook Pro (99-inch)","machine_name":"MacBook Pro"}]})j");
         QTest::newRow("other device tree machine")
             << "proc/device-tree/compatible" << QByteArray("raspberrypi,4-model-b\0brcm,bcm2711\0", 35)
             << "proc/device-tree/model" << QByteArray("Raspberry Pi 4\0", 15) << OptionalText() << QByteArray();

@@ -1,8 +1,8 @@
 // Times one round of the process list as read from /proc against one ps run,
 // both as the sampling reads them (rows parsed, ready to classify). Processor
 // time counts the child too and is less swayed by other load than wall time.
-#include "platform/processes/PsProcessTable.h"
 #include "platform/linux/ProcProcessTable.h"
+#include "platform/processes/PsProcessTable.h"
 
 #include <QList>
 
@@ -18,7 +18,7 @@ double processorMs()
 {
     double total = 0;
     for (const int who : {RUSAGE_SELF, RUSAGE_CHILDREN}) {
-        rusage usage{};
+        rusage usage {};
         getrusage(who, &usage);
         for (const timeval &time : {usage.ru_utime, usage.ru_stime})
             total += static_cast<double>(time.tv_sec) * 1e3 + static_cast<double>(time.tv_usec) / 1e3;

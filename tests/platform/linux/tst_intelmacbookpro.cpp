@@ -1,7 +1,7 @@
 #include "platform/linux/LinuxBatteryService.h"
 #include "platform/linux/LinuxSmcTransport.h"
-#include "support/FakePlatform.h"
 #include "support/FakeApplesmc.h"
+#include "support/FakePlatform.h"
 #include "support/RecordingSleeper.h"
 #include "support/SensorComparison.h"
 #include "system/ThermalSampling.h"
@@ -48,7 +48,6 @@ private slots:
         compareSensors(report.sensors, expected);
         QCOMPARE(report.sourceDescription, QStringLiteral("Apple SMC + macOS Thermal State"));
     }
-
 };
 
 QTEST_GUILESS_MAIN(IntelMacBookProTest)

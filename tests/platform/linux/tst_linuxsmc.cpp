@@ -1,6 +1,6 @@
-#include "platform/smc/SmcAccess.h"
 #include "platform/linux/ApplesmcRootSession.h"
 #include "platform/linux/LinuxSmcTransport.h"
+#include "platform/smc/SmcAccess.h"
 #include "support/FakeApplesmc.h"
 
 #include <QDir>
@@ -105,15 +105,11 @@ std::shared_ptr<FakeApplesmcDriver> intelDriver()
 {
     auto driver = std::make_shared<FakeApplesmcDriver>();
     driver->keys = {
-        {"#KEY", "ui32", QByteArray("\0\0\0\x09", 4)},
-        {"F0Ac", "fpe2", QByteArray("\x24\x44", 2)},
-        {"F0Mn", "fpe2", QByteArray("\x21\xC0", 2)},
-        {"F0Mx", "fpe2", QByteArray("\x60\x30", 2)},
-        {"FNum", "ui8 ", QByteArray("\x01", 1)},
-        {"FS! ", "ui16", QByteArray("\0\0", 2)},
+        {"#KEY", "ui32", QByteArray("\0\0\0\x09", 4)}, {"F0Ac", "fpe2", QByteArray("\x24\x44", 2)},
+        {"F0Mn", "fpe2", QByteArray("\x21\xC0", 2)},   {"F0Mx", "fpe2", QByteArray("\x60\x30", 2)},
+        {"FNum", "ui8 ", QByteArray("\x01", 1)},       {"FS! ", "ui16", QByteArray("\0\0", 2)},
         {"TB0T", "sp78", QByteArray("\x1A\x0A", 2)}, // a line feed inside the data
-        {"TC0P", "sp78", QByteArray("\x30\x40", 2)},
-        {"TCTD", "sp78", QByteArray("\0\0", 2)},
+        {"TC0P", "sp78", QByteArray("\x30\x40", 2)},   {"TCTD", "sp78", QByteArray("\0\0", 2)},
     };
     return driver;
 }

@@ -108,7 +108,7 @@ private slots:
         tree.write(throttleFile(1), before + '\n');
         const auto sleeper = std::make_shared<RecordingSleeper>([&] { tree.write(throttleFile(1), after + '\n'); });
         QCOMPARE(LinuxThermalState(tree.root(), sleeper, 200ms).thermalState(), state);
-        QCOMPARE(sleeper->pauses(), QList<std::chrono::milliseconds>{200ms});
+        QCOMPARE(sleeper->pauses(), QList<std::chrono::milliseconds> {200ms});
     }
 };
 

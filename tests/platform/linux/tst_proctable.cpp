@@ -129,13 +129,16 @@ private slots:
         QTest::addColumn<QByteArray>("cmdline");
         QTest::addColumn<QByteArray>("comm");
         QTest::addColumn<QString>("command");
-        QTest::newRow("executable link") << "/usr/lib/firefox/firefox" << QByteArray("firefox\0-P\0", 11) << QByteArray("firefox")
-                                         << "/usr/lib/firefox/firefox";
-        QTest::newRow("replaced executable") << "/usr/bin/tool (deleted)" << QByteArray() << QByteArray("tool") << "/usr/bin/tool";
-        QTest::newRow("memory file: first argument") << "/memfd:sealed-1f (deleted)" << QByteArray("tools/backend\0--x\0", 18)
-                                                     << QByteArray("memfd:sealed-1f") << "tools/backend";
+        QTest::newRow("executable link") << "/usr/lib/firefox/firefox" << QByteArray("firefox\0-P\0", 11)
+                                         << QByteArray("firefox") << "/usr/lib/firefox/firefox";
+        QTest::newRow("replaced executable")
+            << "/usr/bin/tool (deleted)" << QByteArray() << QByteArray("tool") << "/usr/bin/tool";
+        QTest::newRow("memory file: first argument")
+            << "/memfd:sealed-1f (deleted)" << QByteArray("tools/backend\0--x\0", 18) << QByteArray("memfd:sealed-1f")
+            << "tools/backend";
         QTest::newRow("unreadable link: first argument")
-            << QString() << QByteArray("/usr/bin/python3\0/opt/script.py\0", 33) << QByteArray("python3") << "/usr/bin/python3";
+            << QString() << QByteArray("/usr/bin/python3\0/opt/script.py\0", 33) << QByteArray("python3")
+            << "/usr/bin/python3";
         QTest::newRow("kernel thread: name kept whole") << QString() << QByteArray() << QByteArray("kworker/0:1-events")
                                                         << QStringLiteral("kworker\u22150:1-events");
         QTest::newRow("name with blanks and parentheses")
@@ -168,7 +171,7 @@ private slots:
         proc.write(QStringLiteral("3/stat"), "3 (short) S 1 2\n");
         proc.write(QStringLiteral("sys/stat"), "not a pid\n");
         proc.write(QStringLiteral("4abc/stat"), "4 (x) S\n");
-        QCOMPARE(byPid(ProcProcessTable(proc.root()).open()->rows()).keys(), QList<qint64>{1});
+        QCOMPARE(byPid(ProcProcessTable(proc.root()).open()->rows()).keys(), QList<qint64> {1});
     }
 
     void noUptimeNoRows()

@@ -44,42 +44,43 @@ private slots:
         QTest::addColumn<QByteArray>("output");
         QTest::addColumn<Rows>("expected");
 
-        const ProcessRow trustd{412, 12.5, 20480, QStringLiteral("/usr/libexec/trustd")};
-        QTest::newRow("leading blanks, decimal comma") << QByteArray("   412  12,5   20480 /usr/libexec/trustd\n")
-                                                       << Rows{trustd};
+        const ProcessRow trustd {412, 12.5, 20480, QStringLiteral("/usr/libexec/trustd")};
+        QTest::newRow("leading blanks, decimal comma")
+            << QByteArray("   412  12,5   20480 /usr/libexec/trustd\n") << Rows {trustd};
         QTest::newRow("blanks inside the path stay")
             << QByteArray("  991   0.4  83456 /Applications/Some App.app/Contents/MacOS/Some App\n")
-            << Rows{{991, 0.4, 83456, QStringLiteral("/Applications/Some App.app/Contents/MacOS/Some App")}};
+            << Rows {{991, 0.4, 83456, QStringLiteral("/Applications/Some App.app/Contents/MacOS/Some App")}};
         QTest::newRow("tabs separate, the path is trimmed")
-            << QByteArray("7\t1.5\t300\t  /bin/a b \t\n") << Rows{{7, 1.5, 300, QStringLiteral("/bin/a b")}};
+            << QByteArray("7\t1.5\t300\t  /bin/a b \t\n") << Rows {{7, 1.5, 300, QStringLiteral("/bin/a b")}};
         QTest::newRow("non-ASCII path") << QByteArray("8 0.0 10 /Applications/Café.app/Contents/MacOS/Café")
-                                        << Rows{{8, 0, 10, QStringLiteral("/Applications/Café.app/Contents/MacOS/Café")}};
+                                        << Rows {{8, 0, 10,
+                                                  QStringLiteral("/Applications/Café.app/Contents/MacOS/Café")}};
         QTest::newRow("every kind of line break")
             << QByteArray("1 0 1 /a\r\n2 0 1 /b\r3 0 1 /c\v4 0 1 /d\f5 0 1 /e\xc2\x85"
                           "6 0 1 /f\xe2\x80\xa8"
                           "7 0 1 /g\xe2\x80\xa9"
                           "8 0 1 /h")
-            << Rows{{1, 0, 1, "/a"}, {2, 0, 1, "/b"}, {3, 0, 1, "/c"}, {4, 0, 1, "/d"},
-                    {5, 0, 1, "/e"}, {6, 0, 1, "/f"}, {7, 0, 1, "/g"}, {8, 0, 1, "/h"}};
-        QTest::newRow("bad lines do not spoil good ones")
-            << QByteArray("PID %CPU RSS COMM\n"
-                          "12 1.0 300\n"
-                          "abc 1.0 300 /bin/x\n"
-                          "13 abc 300 /bin/x\n"
-                          "14 1.0 12k /bin/x\n"
-                          "15 1,2,3 300 /bin/x\n"
-                          "16 nan 300 /bin/x\n"
-                          "17 1.0 inf /bin/x\n"
-                          "18 1.0 300    \n"
-                          "4.5 1.0 300 /bin/x\n"
-                          "\x01\x02\x03\n"
-                          "\n\n"
-                          "   412  12,5   20480 /usr/libexec/trustd\n")
-            << Rows{trustd};
-        QTest::newRow("negative values pass through") << QByteArray("9 -1.5 -2 /bin/x") << Rows{{9, -1.5, -2, "/bin/x"}};
-        QTest::newRow("empty") << QByteArray() << Rows{};
+            << Rows {{1, 0, 1, "/a"}, {2, 0, 1, "/b"}, {3, 0, 1, "/c"}, {4, 0, 1, "/d"},
+                     {5, 0, 1, "/e"}, {6, 0, 1, "/f"}, {7, 0, 1, "/g"}, {8, 0, 1, "/h"}};
+        QTest::newRow("bad lines do not spoil good ones") << QByteArray("PID %CPU RSS COMM\n"
+                                                                        "12 1.0 300\n"
+                                                                        "abc 1.0 300 /bin/x\n"
+                                                                        "13 abc 300 /bin/x\n"
+                                                                        "14 1.0 12k /bin/x\n"
+                                                                        "15 1,2,3 300 /bin/x\n"
+                                                                        "16 nan 300 /bin/x\n"
+                                                                        "17 1.0 inf /bin/x\n"
+                                                                        "18 1.0 300    \n"
+                                                                        "4.5 1.0 300 /bin/x\n"
+                                                                        "\x01\x02\x03\n"
+                                                                        "\n\n"
+                                                                        "   412  12,5   20480 /usr/libexec/trustd\n")
+                                                          << Rows {trustd};
+        QTest::newRow("negative values pass through")
+            << QByteArray("9 -1.5 -2 /bin/x") << Rows {{9, -1.5, -2, "/bin/x"}};
+        QTest::newRow("empty") << QByteArray() << Rows {};
         QTest::newRow("not UTF-8 spoils everything")
-            << QByteArray("   412  12,5   20480 /usr/libexec/trustd\n13 0.0 10 /Applications/Caf\xe9.app\n") << Rows{};
+            << QByteArray("   412  12,5   20480 /usr/libexec/trustd\n13 0.0 10 /Applications/Caf\xe9.app\n") << Rows {};
     }
 
     void parsesLines()
@@ -95,14 +96,16 @@ private slots:
         QTest::addColumn<Rows>("expected");
 
         // The script answers only to the exact arguments.
-        const QByteArray checkArguments = "[ $# -eq 2 ] && [ \"$1\" = -axo ] && [ \"$2\" = pid=,pcpu=,rss=,comm= ] || exit 3\n";
+        const QByteArray checkArguments =
+            "[ $# -eq 2 ] && [ \"$1\" = -axo ] && [ \"$2\" = pid=,pcpu=,rss=,comm= ] || exit 3\n";
         QTest::newRow("success") << checkArguments + "printf '  1 0.5 100 /sbin/launchd\\n  2 1,5 200 /usr/sbin/a\\n'\n"
-                                 << Rows{{1, 0.5, 100, "/sbin/launchd"}, {2, 1.5, 200, "/usr/sbin/a"}};
+                                 << Rows {{1, 0.5, 100, "/sbin/launchd"}, {2, 1.5, 200, "/usr/sbin/a"}};
         QTest::newRow("error output is not read as rows")
             << checkArguments + "printf '  3 0.0 1 /bin/y\\n' >&2\nprintf '  1 0.5 100 /sbin/launchd\\n'\n"
-            << Rows{{1, 0.5, 100, "/sbin/launchd"}};
-        QTest::newRow("failing exit status") << checkArguments + "printf '  1 0.5 100 /sbin/launchd\\n'\nexit 1\n" << Rows{};
-        QTest::newRow("not UTF-8") << checkArguments + "printf '  1 0.5 100 /sbin/caf\\351\\n'\n" << Rows{};
+            << Rows {{1, 0.5, 100, "/sbin/launchd"}};
+        QTest::newRow("failing exit status") << checkArguments + "printf '  1 0.5 100 /sbin/launchd\\n'\nexit 1\n"
+                                             << Rows {};
+        QTest::newRow("not UTF-8") << checkArguments + "printf '  1 0.5 100 /sbin/caf\\351\\n'\n" << Rows {};
     }
 
     void runsTheTool()

@@ -30,7 +30,7 @@ public:
         connection = 1;
         return 0;
     }
-    void close(SmcConnection) const override {}
+    void close(SmcConnection) const override { }
     long calls = 0;
 
 protected:
@@ -66,21 +66,21 @@ void replayDriverCalls(const TableSmc &smc)
     SMCParamRecord input;
     SMCParamRecord output;
     for (std::uint8_t command : {smcKeyInfo, smcReadKeyValue}) {
-        input = SMCParamRecord{};
+        input = SMCParamRecord {};
         input.key = smcFourCharCode("#KEY");
         input.command = command;
         input.dataSize = 4;
         smc.call(1, input, output);
     }
     for (std::uint32_t index = 0; index < keyCount; ++index) {
-        input = SMCParamRecord{};
+        input = SMCParamRecord {};
         input.command = smcKeyAtIndex;
         input.index = index;
         smc.call(1, input, output);
         if (output.key >> 24 != 'T')
             continue;
         const std::uint32_t key = output.key;
-        input = SMCParamRecord{};
+        input = SMCParamRecord {};
         input.key = key;
         input.command = smcKeyInfo;
         smc.call(1, input, output);
@@ -120,11 +120,11 @@ private slots:
         const double enumeration =
             fastestRunMicroseconds([&] { smc_copy_temperature_lines(smc, buffer.get(), 65536); });
         const double driver = fastestRunMicroseconds([&] { replayDriverCalls(smc); });
-        qInfo("driver calls per enumeration: %ld (%d indexes, %d temperature keys)",
-              smc.calls / (1 + 2 * runs), keyCount, temperatureKeys);
+        qInfo("driver calls per enumeration: %ld (%d indexes, %d temperature keys)", smc.calls / (1 + 2 * runs),
+              keyCount, temperatureKeys);
         qInfo("enumeration %.1f us, its driver calls alone %.1f us", enumeration, driver);
-        qInfo("our own time: %.3f us per key, %.3f us per driver call",
-              (enumeration - driver) / keyCount, (enumeration - driver) / (2 + keyCount + 2 * temperatureKeys));
+        qInfo("our own time: %.3f us per key, %.3f us per driver call", (enumeration - driver) / keyCount,
+              (enumeration - driver) / (2 + keyCount + 2 * temperatureKeys));
     }
 };
 

@@ -1,9 +1,9 @@
 // The macOS SMC transport against a stand-in AppleSMC service: which
 // registry entry it opens, that every object it takes is released, and that
 // the records reach the driver through selector 2 at 80 bytes.
+#include "platform/macos/MacSmcTransport.h"
 #include "platform/smc/SmcAccess.h"
 #include "platform/smc/SmcKeyTable.h"
-#include "platform/macos/MacSmcTransport.h"
 #include "support/FakeSmc.h"
 
 #include <IOKit/IOKitLib.h>
@@ -73,8 +73,8 @@ io_service_t IOServiceGetMatchingService(mach_port_t, CFDictionaryRef matching)
 kern_return_t IORegistryEntryCreateIterator(io_registry_entry_t entry, const io_name_t plane, IOOptionBits options,
                                             io_iterator_t *iterator)
 {
-    if (smc.iteratorFails || entry != smcService || std::strcmp(plane, kIOServicePlane) != 0
-        || options != kIORegistryIterateRecursively)
+    if (smc.iteratorFails || entry != smcService || std::strcmp(plane, kIOServicePlane) != 0 ||
+        options != kIORegistryIterateRecursively)
         return unsupported;
     ++smc.heldObjects;
     smc.nextChild = 0;
@@ -122,11 +122,11 @@ kern_return_t IOServiceClose(io_connect_t connect)
     return smc.openConnections.erase(connect) == 1 ? KERN_SUCCESS : unsupported;
 }
 
-kern_return_t IOConnectCallStructMethod(mach_port_t connection, uint32_t selector, const void *input,
-                                        size_t inputSize, void *output, size_t *outputSize)
+kern_return_t IOConnectCallStructMethod(mach_port_t connection, uint32_t selector, const void *input, size_t inputSize,
+                                        void *output, size_t *outputSize)
 {
-    if (!smc.openConnections.count(connection) || selector != 2 || inputSize != sizeof(SMCParamRecord)
-        || *outputSize != sizeof(SMCParamRecord) || !smc.keys) {
+    if (!smc.openConnections.count(connection) || selector != 2 || inputSize != sizeof(SMCParamRecord) ||
+        *outputSize != sizeof(SMCParamRecord) || !smc.keys) {
         smc.wrongCall = true;
         return unsupported;
     }
@@ -149,16 +149,16 @@ private slots:
         QTest::addColumn<uint>("connection");
         QTest::addColumn<QStringList>("opened");
         QTest::newRow("keys endpoint") << 0 << 0 << uint(firstChildConnection + 1)
-                                       << QStringList{"AppleSMCKeysEndpoint"};
-        QTest::newRow("endpoint refuses") << 1 << 0 << uint(serviceConnection)
-                                          << QStringList{"AppleSMCKeysEndpoint", "AppleSMC"};
-        QTest::newRow("endpoint without handle") << 2 << 0 << uint(serviceConnection)
-                                                 << QStringList{"AppleSMCKeysEndpoint", "AppleSMC"};
-        QTest::newRow("no endpoint") << 3 << 0 << uint(serviceConnection) << QStringList{"AppleSMC"};
-        QTest::newRow("no iterator") << 4 << 0 << uint(serviceConnection) << QStringList{"AppleSMC"};
+                                       << QStringList {"AppleSMCKeysEndpoint"};
+        QTest::newRow("endpoint refuses")
+            << 1 << 0 << uint(serviceConnection) << QStringList {"AppleSMCKeysEndpoint", "AppleSMC"};
+        QTest::newRow("endpoint without handle")
+            << 2 << 0 << uint(serviceConnection) << QStringList {"AppleSMCKeysEndpoint", "AppleSMC"};
+        QTest::newRow("no endpoint") << 3 << 0 << uint(serviceConnection) << QStringList {"AppleSMC"};
+        QTest::newRow("no iterator") << 4 << 0 << uint(serviceConnection) << QStringList {"AppleSMC"};
         QTest::newRow("nothing opens") << 5 << int(unsupported) << 0u
-                                       << QStringList{"AppleSMCKeysEndpoint", "AppleSMC"};
-        QTest::newRow("no service") << 6 << 5 << 0u << QStringList{};
+                                       << QStringList {"AppleSMCKeysEndpoint", "AppleSMC"};
+        QTest::newRow("no service") << 6 << 5 << 0u << QStringList {};
     }
     void opening()
     {
@@ -196,7 +196,7 @@ private slots:
     void temperaturesThroughTheDriver()
     {
         smc.children = {{"AppleSMCKeysEndpoint"}};
-        smc.keys = std::make_unique<SmcKeyTable>(QList<SmcKey>{sp78Key("TC0P", 48.25), floatKey("Tp01", 40)});
+        smc.keys = std::make_unique<SmcKeyTable>(QList<SmcKey> {sp78Key("TC0P", 48.25), floatKey("Tp01", 40)});
         char buffer[256] = {};
         QCOMPARE(smc_copy_temperature_lines(MacSmcTransport(), buffer, sizeof buffer), 2);
         QCOMPARE(QByteArray(buffer), QByteArray("TC0P|48.250\nTp01|40.000\n"));

@@ -86,12 +86,12 @@ private slots:
         QTest::addColumn<QList<SmcKey>>("keys");
         QTest::addColumn<int>("result");
         const SmcKey sensor = sp78Key("TC0P", 48.25);
-        QTest::newRow("count from table") << QList<SmcKey>{sensor} << 1;
-        QTest::newRow("20000 keys") << QList<SmcKey>{keyCount(20000), sensor} << 1;
-        QTest::newRow("20001 keys") << QList<SmcKey>{keyCount(20001), sensor} << -6;
-        QTest::newRow("no keys") << QList<SmcKey>{keyCount(0), sensor} << -6;
-        QTest::newRow("empty count") << QList<SmcKey>{smcKey("#KEY", "ui32", {}), sensor} << -6;
-        QTest::newRow("one-byte count") << QList<SmcKey>{keyCount(3, 1), sensor} << 1;
+        QTest::newRow("count from table") << QList<SmcKey> {sensor} << 1;
+        QTest::newRow("20000 keys") << QList<SmcKey> {keyCount(20000), sensor} << 1;
+        QTest::newRow("20001 keys") << QList<SmcKey> {keyCount(20001), sensor} << -6;
+        QTest::newRow("no keys") << QList<SmcKey> {keyCount(0), sensor} << -6;
+        QTest::newRow("empty count") << QList<SmcKey> {smcKey("#KEY", "ui32", {}), sensor} << -6;
+        QTest::newRow("one-byte count") << QList<SmcKey> {keyCount(3, 1), sensor} << 1;
     }
     void temperatureReturnCodes()
     {
@@ -188,26 +188,25 @@ private slots:
         const QList<SmcKey> fan1 = {fpe2Key("F1Ac", 2000.25), smcKey("F1Mx", "ui16", bytes({0x17, 0x70}))};
         const QByteArray line0 = "0|1200.0|1200.0|5500.0|1200.0\n";
         const QByteArray line1 = "1|2000.2|-1.0|6000.0|-1.0\n";
-        QTest::newRow("FNum ui8 2") << (fan0 + fan1 + QList{smcKey("FNum", "ui8 ", bytes({2}))}) << line0 + line1;
-        QTest::newRow("FNum 1 limits") << (fan0 + fan1 + QList{smcKey("FNum", "ui8 ", bytes({1}))}) << line0;
-        QTest::newRow("FNum 0 probes") << (fan0 + fan1 + QList{smcKey("FNum", "ui8 ", bytes({0}))}) << line0 + line1;
-        QTest::newRow("FNum 9 probes") << (fan0 + fan1 + QList{smcKey("FNum", "ui8 ", bytes({9}))}) << line0 + line1;
+        QTest::newRow("FNum ui8 2") << (fan0 + fan1 + QList {smcKey("FNum", "ui8 ", bytes({2}))}) << line0 + line1;
+        QTest::newRow("FNum 1 limits") << (fan0 + fan1 + QList {smcKey("FNum", "ui8 ", bytes({1}))}) << line0;
+        QTest::newRow("FNum 0 probes") << (fan0 + fan1 + QList {smcKey("FNum", "ui8 ", bytes({0}))}) << line0 + line1;
+        QTest::newRow("FNum 9 probes") << (fan0 + fan1 + QList {smcKey("FNum", "ui8 ", bytes({9}))}) << line0 + line1;
         QTest::newRow("no FNum probes") << fan0 + fan1 << line0 + line1;
-        QTest::newRow("FNum flt 1.5 rounds up") << (fan0 + fan1 + QList{floatKey("FNum", 1.5f)}) << line0 + line1;
-        QTest::newRow("FNum NaN probes")
-            << (fan0 + QList{floatKey("FNum", std::numeric_limits<float>::quiet_NaN())}) << line0;
+        QTest::newRow("FNum flt 1.5 rounds up") << (fan0 + fan1 + QList {floatKey("FNum", 1.5f)}) << line0 + line1;
+        QTest::newRow("FNum NaN probes") << (fan0 + QList {floatKey("FNum", std::numeric_limits<float>::quiet_NaN())})
+                                         << line0;
         QTest::newRow("FNum undecodable takes last byte")
-            << (fan0 + fan1 + QList{smcKey("FNum", "si16", bytes({0, 1}))}) << line0;
-        QTest::newRow("missing fan 0 Ac") << (fan0.mid(1) + fan1 + QList{smcKey("FNum", "ui8 ", bytes({2}))})
-                                          << line1;
-        QTest::newRow("minimum missing")
-            << QList<SmcKey>{fpe2Key("F0Ac", 1200), fpe2Key("F0Mx", 5500), fpe2Key("F0Tg", 1200)}
-            << QByteArray("0|1200.0|-1.0|5500.0|1200.0\n");
+            << (fan0 + fan1 + QList {smcKey("FNum", "si16", bytes({0, 1}))}) << line0;
+        QTest::newRow("missing fan 0 Ac") << (fan0.mid(1) + fan1 + QList {smcKey("FNum", "ui8 ", bytes({2}))}) << line1;
+        QTest::newRow("minimum missing") << QList<SmcKey> {fpe2Key("F0Ac", 1200), fpe2Key("F0Mx", 5500),
+                                                           fpe2Key("F0Tg", 1200)}
+                                         << QByteArray("0|1200.0|-1.0|5500.0|1200.0\n");
         QTest::newRow("implausible values")
-            << QList<SmcKey>{floatKey("F0Ac", 1500), floatKey("F0Mn", -5), floatKey("F0Mx", 20000),
-                             floatKey("F0Tg", std::numeric_limits<float>::infinity())}
+            << QList<SmcKey> {floatKey("F0Ac", 1500), floatKey("F0Mn", -5), floatKey("F0Mx", 20000),
+                              floatKey("F0Tg", std::numeric_limits<float>::infinity())}
             << QByteArray("0|1500.0|-1.0|-1.0|-1.0\n");
-        QTest::newRow("no fans") << QList<SmcKey>{sp78Key("TC0P", 40)} << QByteArray();
+        QTest::newRow("no fans") << QList<SmcKey> {sp78Key("TC0P", 40)} << QByteArray();
     }
     void fans()
     {

@@ -1,5 +1,5 @@
-#include "machine/BatteryReader.h"
 #include "platform/tools/ChildProcess.h"
+#include "machine/BatteryReader.h"
 #include "platform/tools/ProfilerHardwareOverview.h"
 #include "support/FakePlatform.h"
 
@@ -69,8 +69,8 @@ private slots:
     void stopsAProcessThatIgnoresTermination()
     {
         Scripts scripts;
-        ChildProcessRequest request{scripts.make("stubborn", "trap '' TERM; echo started; while :; do sleep 0.05; done"),
-                                    {}, {}};
+        ChildProcessRequest request {
+            scripts.make("stubborn", "trap '' TERM; echo started; while :; do sleep 0.05; done"), {}, {}};
         request.timeLimit = std::chrono::milliseconds(300);
         QElapsedTimer timer;
         timer.start();
@@ -86,8 +86,8 @@ private slots:
     void hangingProfilerLeavesTheRegistryAlone()
     {
         Scripts scripts;
-        Platform platform = makeFakePlatform(
-            {QVariantMap{{"CycleCount", 42}}, std::nullopt, QStringLiteral("MacBookPro16,1")});
+        Platform platform =
+            makeFakePlatform({QVariantMap {{"CycleCount", 42}}, std::nullopt, QStringLiteral("MacBookPro16,1")});
         platform.hardwareOverview = std::make_shared<ProfilerHardwareOverview>(scripts.make("hang", "exec sleep 60"));
         QElapsedTimer timer;
         timer.start();
@@ -100,7 +100,7 @@ private slots:
     void invalidJsonLeavesTheRegistryAlone()
     {
         Scripts scripts;
-        Platform platform = makeFakePlatform({QVariantMap{{"CycleCount", 42}}, std::nullopt, std::nullopt});
+        Platform platform = makeFakePlatform({QVariantMap {{"CycleCount", 42}}, std::nullopt, std::nullopt});
         platform.hardwareOverview = std::make_shared<ProfilerHardwareOverview>(
             scripts.make("garbage", R"(printf '{"SPPowerDataType": [{"sppower_battery_cycle_count": 1')"));
         QCOMPARE(BatteryReader(platform).read().cycleCount, 42);

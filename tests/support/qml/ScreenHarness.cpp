@@ -4,8 +4,8 @@
 
 #include <QElapsedTimer>
 #include <QQuickStyle>
-#include <QThread>
 #include <QTest>
+#include <QThread>
 #include <QThreadPool>
 
 #include <queue>
