@@ -4,6 +4,7 @@
 #include "support/ManualClock.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 #include <QVariant>
 
 #include <vector>
@@ -25,6 +26,7 @@ public:
     {
         QObject::connect(&flow, &DiagnosticFlow::progressChanged, [this, &flow] {
             progress.push_back({m_clock.now().count(), flow.progress()});
+            texts.push_back(flow.progressText());
         });
         QObject::connect(&flow, &DiagnosticFlow::phaseChanged, [this, &flow] {
             phases.push_back({m_clock.now().count(), static_cast<double>(flow.property("phase").toInt())});
@@ -42,6 +44,7 @@ public:
     }
 
     std::vector<Sample> progress;
+    QStringList texts;
     std::vector<Sample> phases;
 
 private:
