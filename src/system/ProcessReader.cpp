@@ -154,13 +154,15 @@ ProcessLoadReport ProcessReader::sample(int sampleCount, double intervalSeconds)
     const double pauseSeconds = intervalSeconds >= minimumPauseSeconds ? intervalSeconds : minimumPauseSeconds;
     const auto pause = std::chrono::round<std::chrono::milliseconds>(std::chrono::duration<double>(pauseSeconds));
     const qint64 ownPid = QCoreApplication::applicationPid();
+    // A second instance of the app is as little a culprit as this one.
+    const QString ownExecutable = QCoreApplication::applicationFilePath();
     const auto start = std::chrono::steady_clock::now();
 
     QList<qint64> pidsInOrder;
     QHash<qint64, Accumulator> accumulators;
     for (int round = 0; round < rounds; ++round) {
         for (const SnapshotRow &row : snapshot()) {
-            if (row.pid == ownPid)
+            if (row.pid == ownPid || (!ownExecutable.isEmpty() && row.command == ownExecutable))
                 continue;
             const Classification classification = classify(row.command);
             auto accumulator = accumulators.find(row.pid);

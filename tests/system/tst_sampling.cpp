@@ -74,8 +74,13 @@ private slots:
     void condensesEachProcess()
     {
         const qint64 own = QCoreApplication::applicationPid();
+        // Another instance of this very program is no culprit either.
+        const QString ownExecutable = QCoreApplication::applicationFilePath();
         const Rounds rounds {
-            {{10, 10, 1024, "/usr/libexec/a"}, {20, 40, 4096, "/usr/local/bin/b"}, {own, 99, 1, "/self"}},
+            {{10, 10, 1024, "/usr/libexec/a"},
+             {20, 40, 4096, "/usr/local/bin/b"},
+             {own, 99, 1, "/self"},
+             {own + 1, 95, 1, ownExecutable}},
             {{10, 20, 2048, "/usr/libexec/a"}, {own, 99, 1, "/self"}},
             {{10, 30, 3072, "/usr/libexec/a"}, {20, -5, -1024, "/usr/local/bin/b"}},
             {{10, 60, 0, "/Applications/Other.app/Contents/MacOS/Other"}},
@@ -84,6 +89,7 @@ private slots:
 
         QCOMPARE(report.processes.size(), 2);
         QVERIFY(!find(report, own));
+        QVERIFY(!find(report, own + 1));
 
         const ProcessCPURecord *a = find(report, 10);
         QVERIFY(a);
