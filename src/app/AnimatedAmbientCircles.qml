@@ -1,9 +1,11 @@
 import QtQuick
+import Quarzlinde
 
-// Decorative translucent circles that drift slowly.
+// Decorative translucent circles that drift slowly. Only a translation is
+// animated, and only while the pacer lets decorations run.
 Item {
     id: circles
-    property bool animate: true
+    property bool animate: DecorPacer.active && visible
 
     clip: true
 
@@ -16,20 +18,28 @@ Item {
         Rectangle {
             id: circle
             required property var modelData
-            property real drift: 0
 
             width: modelData.diameter
             height: width
             radius: width / 2
             color: Qt.rgba(1, 1, 1, 0.07)
-            x: modelData.x * circles.width + drift * modelData.dx
-            y: modelData.y * circles.height + drift * modelData.dy
+            x: modelData.x * circles.width
+            y: modelData.y * circles.height
+            transform: Translate { id: drift }
 
-            SequentialAnimation on drift {
-                running: circles.animate
+            ParallelAnimation {
+                running: true
+                // Paused, not stopped: it goes on from where it rested.
+                paused: !circles.animate
                 loops: Animation.Infinite
-                NumberAnimation { from: 0; to: 1; duration: circle.modelData.period; easing.type: Easing.InOutSine }
-                NumberAnimation { from: 1; to: 0; duration: circle.modelData.period; easing.type: Easing.InOutSine }
+                SequentialAnimation {
+                    NumberAnimation { target: drift; property: "x"; from: 0; to: circle.modelData.dx; duration: circle.modelData.period; easing.type: Easing.InOutSine }
+                    NumberAnimation { target: drift; property: "x"; from: circle.modelData.dx; to: 0; duration: circle.modelData.period; easing.type: Easing.InOutSine }
+                }
+                SequentialAnimation {
+                    NumberAnimation { target: drift; property: "y"; from: 0; to: circle.modelData.dy; duration: circle.modelData.period; easing.type: Easing.InOutSine }
+                    NumberAnimation { target: drift; property: "y"; from: circle.modelData.dy; to: 0; duration: circle.modelData.period; easing.type: Easing.InOutSine }
+                }
             }
         }
     }

@@ -1,4 +1,5 @@
 import QtQuick
+import Quarzlinde
 
 // The window's content: background, sidebar, main column and the legal sheet.
 Item {
@@ -7,6 +8,7 @@ Item {
 
     Battery111Background {
         anchors.fill: parent
+        covered: content.shell.showLegalInformation
     }
 
     MacDiagnosisSidebar {
@@ -49,21 +51,50 @@ Item {
             anchors.right: parent.right
 
             MacDiagnosisSelectionView {
+                id: catalogue
                 anchors.fill: parent
                 modules: content.shell.modules
                 startModule: module => content.shell.startModule(module)
-                visible: opacity > 0
-                opacity: content.shell.route === "selection" ? 1 : 0
-                Behavior on opacity { NumberAnimation { duration: 280; easing.type: Easing.InOutQuad } }
+                // Gone at once on the way in, so a second click cannot start
+                // another module; faded in on the way back.
+                states: State {
+                    name: "hidden"
+                    when: content.shell.route !== "selection"
+                    PropertyChanges { target: catalogue; opacity: 0; visible: false; enabled: false }
+                }
+                transitions: Transition {
+                    from: "hidden"
+                    NumberAnimation { property: "opacity"; duration: 280; easing.type: Easing.InOutQuad }
+                }
             }
             ModuleScreen {
+                id: moduleScreen
+                objectName: "moduleScreen"
                 anchors.fill: parent
                 shell: content.shell
+                // The shown screen takes the keyboard, so keys never reach the
+                // card that started it.
+                onLoaded: item.forceActiveFocus()
+            }
+            Connections {
+                target: content.shell
+                function onRouteChanged() {
+                    if (content.shell.route === "selection")
+                        catalogue.restoreFocus()
+                    DecorPacer.wake()
+                }
             }
         }
     }
 
     LegalInformationView {
         shell: content.shell
+    }
+
+    AddressNotice {
+        anchors.horizontalCenter: mainColumn.horizontalCenter
+        anchors.bottom: parent.bottom
+        anchors.bottomMargin: 30
+        width: Math.min(560, mainColumn.width - 40)
     }
 }

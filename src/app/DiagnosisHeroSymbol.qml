@@ -1,9 +1,11 @@
 import QtQuick
+import Quarzlinde
 
-// The catalogue's emblem: a pulsing notebook, a floating magnifier and an orbit.
+// The catalogue's emblem: a pulsing notebook, a floating magnifier and an
+// orbit. Animates transforms only, and only while decorations may run.
 Item {
     id: hero
-    property bool animate: true
+    property bool animate: DecorPacer.active && visible
 
     width: 120
     height: 120
@@ -15,7 +17,8 @@ Item {
         radius: 52
         color: "#e3efe6"
         SequentialAnimation on scale {
-            running: hero.animate
+            running: true
+            paused: !hero.animate
             loops: Animation.Infinite
             NumberAnimation { from: 0.95; to: 1.04; duration: 1300; easing.type: Easing.InOutSine }
             NumberAnimation { from: 1.04; to: 0.95; duration: 1300; easing.type: Easing.InOutSine }
@@ -24,7 +27,8 @@ Item {
     Item {
         anchors.fill: parent
         RotationAnimation on rotation {
-            running: hero.animate
+            running: true
+            paused: !hero.animate
             loops: Animation.Infinite
             from: 0
             to: 360
@@ -55,6 +59,7 @@ Item {
         border.color: Colors.cardBorder
         x: 74
         y: 62
+        transform: Translate { id: bobbing }
         SymbolIcon {
             anchors.centerIn: parent
             symbol: "magnifyingglass"
@@ -62,7 +67,8 @@ Item {
             color: Colors.good
         }
         SequentialAnimation on y {
-            running: hero.animate
+            running: true
+            paused: !hero.animate
             loops: Animation.Infinite
             NumberAnimation { from: 62; to: 54; duration: 1500; easing.type: Easing.InOutSine }
             NumberAnimation { from: 54; to: 62; duration: 1500; easing.type: Easing.InOutSine }

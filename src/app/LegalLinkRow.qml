@@ -1,4 +1,5 @@
 import QtQuick
+import Quarzlinde
 import QtQuick.Controls
 
 // A line of the legal sheet that opens an address in its default handler.
@@ -11,7 +12,7 @@ AbstractButton {
     Accessible.name: title
     hoverEnabled: true
     padding: 4
-    onClicked: Qt.openUrlExternally(address)
+    onClicked: LinkOpener.open(address)
 
     contentItem: Row {
         spacing: 8

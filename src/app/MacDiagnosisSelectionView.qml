@@ -7,23 +7,35 @@ Flickable {
     // Entries of AppShell.modules, in catalogue order.
     property var modules: []
     property var startModule
+    // The card that started the shown module, to take the focus back to.
+    property Item lastCard
+
+    function restoreFocus() {
+        if (lastCard)
+            lastCard.forceActiveFocus()
+    }
 
     contentHeight: column.implicitHeight + 56
     clip: true
     boundsBehavior: Flickable.StopAtBounds
-    ScrollBar.vertical: ScrollBar {}
+    // Shown for as long as not every card fits, so the list plainly scrolls.
+    ScrollBar.vertical: ScrollBar {
+        objectName: "catalogueScrollBar"
+        policy: view.contentHeight > view.height ? ScrollBar.AlwaysOn : ScrollBar.AsNeeded
+    }
 
     Column {
         id: column
         x: 28
         y: 24
         width: view.width - 56
-        spacing: 22
+        spacing: 18
 
         Row {
             width: parent.width
             spacing: 22
             DiagnosisHeroSymbol {
+                objectName: "heroSymbol"
                 anchors.verticalCenter: parent.verticalCenter
             }
             Column {
@@ -71,10 +83,11 @@ Flickable {
             width: parent.width
             columns: 2
             columnSpacing: 14
-            rowSpacing: 14
+            rowSpacing: 12
             Repeater {
                 model: view.modules
                 ModuleLaunchCard {
+                    id: card
                     required property var modelData
                     objectName: "moduleCard_" + modelData.module
                     width: Math.max(10, (grid.width - grid.columnSpacing) / 2)
@@ -82,7 +95,11 @@ Flickable {
                     eyebrow: modelData.eyebrow
                     title: modelData.title
                     subtitle: modelData.subtitle
-                    onClicked: if (view.startModule) view.startModule(modelData.module)
+                    onClicked: {
+                        view.lastCard = card
+                        if (view.startModule)
+                            view.startModule(modelData.module)
+                    }
                 }
             }
         }

@@ -1,4 +1,5 @@
 import QtQuick
+import Quarzlinde
 import QtQuick.Controls
 
 // Brand, the four steps of a diagnosis and the footer.
@@ -72,7 +73,7 @@ Item {
             objectName: "siteLinkButton"
             symbol: "globe"
             title: sidebar.siteDomain
-            onClicked: Qt.openUrlExternally(sidebar.siteURL)
+            onClicked: LinkOpener.open(sidebar.siteURL)
         }
         FooterButton {
             objectName: "sidebarLegalButton"

@@ -10,11 +10,15 @@ Window {
     height: 805
     minimumWidth: 1060
     minimumHeight: 700
-    x: Screen.virtualX + (Screen.width - width) / 2
-    y: Screen.virtualY + (Screen.height - height) / 2
     visible: true
     title: "Quarzlinde MacBook Fehlerdiagnose"
     color: Colors.windowBackground
+
+    // Centred once; after that the window stays where the user puts it.
+    Component.onCompleted: {
+        x = Screen.virtualX + (Screen.width - width) / 2
+        y = Screen.virtualY + (Screen.height - height) / 2
+    }
 
     ContentView {
         anchors.fill: parent

@@ -11,7 +11,7 @@ AbstractButton {
 
     Accessible.name: title
     hoverEnabled: true
-    implicitHeight: 100
+    implicitHeight: 88
 
     contentItem: Item {
         Rectangle {

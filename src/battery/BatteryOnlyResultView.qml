@@ -1,4 +1,5 @@
 import QtQuick
+import Quarzlinde
 import QtQuick.Controls
 
 // The battery result: verdict, six measured values and, when a replacement
@@ -140,7 +141,7 @@ Flickable {
             leadingSymbol: "battery.100percent"
             trailingSymbol: "arrow.up.right"
             tint: view.verdictLook.tint
-            onClicked: Qt.openUrlExternally(view.values.batteryPage)
+            onClicked: LinkOpener.open(view.values.batteryPage)
         }
     }
 }

@@ -78,11 +78,10 @@ ScreenCard {
                 symbol: panel.expanded ? "chevron.up" : "chevron.down"
                 action: () => { panel.expanded = !panel.expanded }
             }
-            SecondaryActionButton {
+            CopyButton {
                 objectName: "copyProcessesButton"
-                title: "Prozessdaten kopieren"
-                symbol: "square.and.arrow.up"
-                action: panel.copyAction
+                copyTitle: "Prozessdaten kopieren"
+                copyAction: panel.copyAction
             }
         }
         Column {
@@ -90,7 +89,15 @@ ScreenCard {
             visible: panel.expanded
             width: parent.width
             spacing: 8
+            Text {
+                objectName: "noProcessesNote"
+                visible: processRows.count === 0
+                text: "Es wurden keine akku- oder thermikrelevanten Hintergrundprozesse gefunden."
+                color: Colors.secondaryText
+                font.pixelSize: 13
+            }
             Repeater {
+                id: processRows
                 model: panel.expanded ? panel.evaluation.relevant : []
                 ProcessCompactRow {
                     process: modelData

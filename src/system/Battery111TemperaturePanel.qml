@@ -75,11 +75,10 @@ ScreenCard {
                 symbol: panel.expanded ? "chevron.up" : "chevron.down"
                 action: () => { panel.expanded = !panel.expanded }
             }
-            SecondaryActionButton {
+            CopyButton {
                 objectName: "copySensorsButton"
-                title: "Sensordaten kopieren"
-                symbol: "square.and.arrow.up"
-                action: panel.copyAction
+                copyTitle: "Sensordaten kopieren"
+                copyAction: panel.copyAction
             }
         }
         Column {
@@ -87,7 +86,15 @@ ScreenCard {
             visible: panel.expanded
             width: parent.width
             spacing: 6
+            Text {
+                objectName: "noSensorsNote"
+                visible: sensorRows.count === 0
+                text: "Auf diesem Mac wurden keine auslesbaren Temperatursensoren gefunden."
+                color: Colors.secondaryText
+                font.pixelSize: 13
+            }
             Repeater {
+                id: sensorRows
                 model: panel.expanded ? panel.report.sensors : []
                 Item {
                     width: parent.width

@@ -1,4 +1,5 @@
 import QtQuick
+import Quarzlinde
 import QtQuick.Controls
 
 // The temperature and system result: both verdicts, the cleaning page when
@@ -85,7 +86,7 @@ Flickable {
             leadingSymbol: "sparkles"
             trailingSymbol: "arrow.up.right"
             tint: Colors.problem
-            onClicked: Qt.openUrlExternally(view.thermalEvaluation.cleaningPage)
+            onClicked: LinkOpener.open(view.thermalEvaluation.cleaningPage)
         }
         Battery111TemperaturePanel {
             width: parent.width

@@ -20,7 +20,8 @@ Item {
         radius: width / 2
         color: Qt.rgba(root.tint.r, root.tint.g, root.tint.b, 0.12)
         SequentialAnimation on scale {
-            running: root.pulse
+            running: true
+            paused: !root.pulse || !root.visible
             loops: Animation.Infinite
             NumberAnimation { from: 0.94; to: 1.06; duration: 1100; easing.type: Easing.InOutSine }
             NumberAnimation { from: 1.06; to: 0.94; duration: 1100; easing.type: Easing.InOutSine }
@@ -29,7 +30,8 @@ Item {
     Item {
         anchors.fill: parent
         RotationAnimation on rotation {
-            running: root.rotate
+            running: true
+            paused: !root.rotate || !root.visible
             loops: Animation.Infinite
             from: 0
             to: 360

@@ -41,6 +41,7 @@ Item {
                 objectName: "checkingProgressText"
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.WordWrap
                 text: view.progressText
                 color: Colors.secondaryText
                 font.pixelSize: 15

@@ -1,4 +1,5 @@
 import QtQuick
+import Quarzlinde
 
 // A module's start screen.
 Item {
@@ -9,8 +10,9 @@ Item {
     property string symbol
     property string buttonTitle
     property var buttonAction
-    property bool pulse: true
-    property bool rotate: true
+    // A start screen is at rest until someone touches it.
+    property bool pulse: DecorPacer.active
+    property bool rotate: DecorPacer.active
 
     Column {
         anchors.centerIn: parent

@@ -7,11 +7,16 @@ using namespace std::chrono_literals;
 
 namespace {
 
+void runSystemCheck(ScreenHarness &harness)
+{
+    QVERIFY(harness.advanceUntil([&harness] { return harness.shell().systemModel()->phaseName() == "result"; }));
+    harness.advance(400ms);
+}
+
 void finishSystemCheck(ScreenHarness &harness)
 {
     harness.press(QStringLiteral("moduleCard_system"));
-    QVERIFY(harness.advanceUntil([&harness] { return harness.shell().systemModel()->phaseName() == "result"; }));
-    harness.advance(400ms);
+    runSystemCheck(harness);
 }
 
 QString childText(ScreenHarness &harness, const char *parent, const char *child)
@@ -42,7 +47,7 @@ private slots:
         harness.press(QStringLiteral("moduleCard_system"));
         QCOMPARE(harness.shell().currentStep(), 2);
         QVERIFY(harness.isShown(QStringLiteral("checkingProgressText")));
-        finishSystemCheck(harness);
+        runSystemCheck(harness);
         QCOMPARE(harness.shell().currentStep(), 4);
 
         QCOMPARE(childText(harness, "thermalVerdictCard", "verdictTitle"), QStringLiteral("Temperaturen unauffällig"));

@@ -1,0 +1,21 @@
+import QtQuick
+
+// A copy button that confirms for a moment that the text was copied.
+SecondaryActionButton {
+    id: root
+    property string copyTitle
+    property var copyAction
+
+    title: confirmation.running ? "In die Zwischenablage kopiert" : copyTitle
+    symbol: confirmation.running ? "checkmark" : "square.and.arrow.up"
+    action: () => {
+        if (root.copyAction)
+            root.copyAction()
+        confirmation.restart()
+    }
+
+    Timer {
+        id: confirmation
+        interval: 2000
+    }
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QObject>
+#include <QUrl>
+#include <QtQmlIntegration/qqmlintegration.h>
+
+// Opens web, mail and telephone addresses in their default handlers. When no
+// handler takes one, it keeps the address so the window can show it.
+class LinkOpener : public QObject
+{
+    Q_OBJECT
+    QML_ELEMENT
+    QML_SINGLETON
+    Q_PROPERTY(QUrl failedAddress READ failedAddress NOTIFY failedAddressChanged)
+
+public:
+    using QObject::QObject;
+
+    QUrl failedAddress() const { return m_failedAddress; }
+    Q_INVOKABLE bool open(const QUrl &address);
+    Q_INVOKABLE void dismiss() { setFailedAddress({}); }
+
+signals:
+    void failedAddressChanged();
+
+private:
+    void setFailedAddress(const QUrl &address);
+
+    QUrl m_failedAddress;
+};
