@@ -22,17 +22,16 @@ void DecorPacer::wake()
 
 bool DecorPacer::eventFilter(QObject *watched, QEvent *event)
 {
+    // Only what the user did: the scene sends hover events of its own after
+    // every frame, which would keep the decorations awake for ever.
+    if (!event->spontaneous())
+        return QObject::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::MouseMove:
     case QEvent::MouseButtonPress:
-    case QEvent::HoverMove:
     case QEvent::KeyPress:
     case QEvent::Wheel:
-    case QEvent::TouchBegin:
-        // Restarting a timer per mouse move is cheap; the property only
-        // changes when the animations come back.
-        wake();
-        break;
+    case QEvent::TouchBegin: wake(); break;
     default: break;
     }
     return QObject::eventFilter(watched, event);
