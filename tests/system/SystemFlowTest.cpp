@@ -1,14 +1,20 @@
+#include "support/FakeSmc.h"
 #include "support/FlowBench.h"
 #include "support/RecordingSleeper.h"
 #include "support/SystemMachines.h"
 #include "system/ProcessSummaryText.h"
 #include "system/SystemDiagnosticViewModel.h"
 #include "system/TemperatureSummaryText.h"
+#include "system/ThermalSampling.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QSemaphore>
 #include <QTest>
+
+#include <atomic>
+#include <latch>
+#include <thread>
 
 using namespace std::chrono_literals;
 using Phase = SystemDiagnosticViewModel::Phase;
@@ -107,6 +113,38 @@ private slots:
         // Six temperature rounds 0.3 s apart and eight process rounds 0.42 s apart.
         QCOMPARE(sleeper->pauses().count(300ms), 5);
         QCOMPARE(sleeper->pauses().count(420ms), 7);
+    }
+
+    // The measurements share the sleeper and the SMC from their own threads,
+    // two checks' worth of them after a restart.
+    void sharedFakesCountEveryCall()
+    {
+        constexpr int threads = 4;
+        constexpr int rounds = 10000;
+        RecordingSleeper sleeper;
+        FakeSmc smc({sp78Key("TC0P", 48.0), sp78Key("TG0P", 44.5)});
+        readSMCTemperatureSamples(smc);
+        const int callsPerRound = smc.totalCalls();
+
+        std::vector<std::thread> workers;
+        std::atomic<int> misread = 0;
+        std::latch start(threads);
+        for (int t = 0; t < threads; ++t) {
+            workers.emplace_back([&] {
+                start.arrive_and_wait();
+                for (int round = 0; round < rounds; ++round) {
+                    sleeper.sleep(300ms);
+                    if (readSMCTemperatureSamples(smc).size() != 2)
+                        ++misread;
+                }
+            });
+        }
+        for (std::thread &worker : workers)
+            worker.join();
+        QCOMPARE(misread.load(), 0);
+        QCOMPARE(sleeper.pauses().size(), threads * rounds);
+        QCOMPARE(smc.totalCalls(), callsPerRound * (threads * rounds + 1));
+        QCOMPARE(smc.openConnections(), 0);
     }
 
     void waitsForTheSlowestMeasurement()
