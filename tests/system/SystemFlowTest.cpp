@@ -96,8 +96,6 @@ private slots:
         bench.model.start();
         bench.runToResult();
 
-        QCOMPARE(bench.model.externalPowerConnected(), false);
-        QVERIFY(bench.model.onBattery());
         QCOMPARE(bench.model.thermalReport()->sensors.size(), 5);
         QCOMPARE(bench.model.thermalEvaluation()->verdict, ThermalVerdict::cleaningNeeded);
         QCOMPARE(bench.model.processReport()->sampleCount, 8);
@@ -201,18 +199,42 @@ private slots:
         QVERIFY(!bench.model.processEvaluation());
     }
 
-    void failingBatteryCountsAsBattery()
+    // The power state comes from the operating system's power source; the
+    // battery's own flag does not count, and a missing battery is no sign of
+    // battery power.
+    void readsThePowerSource_data()
     {
-        SimulatedMachine machine = SystemMachines::coolAir();
-        machine.batteryProperties.reset();
-        machine.overviewJson.reset();
-        machine.hwModel = QStringLiteral("Macmini9,1");
+        QTest::addColumn<SimulatedMachine>("machine");
+        QTest::addColumn<std::optional<bool>>("externalPower");
+        QTest::addColumn<bool>("onBattery");
+        const auto withSource = [](SimulatedMachine machine, ProvidingPowerSource source) {
+            machine.powerSource = source;
+            return machine;
+        };
+        SimulatedMachine desktop = SystemMachines::coolAir();
+        desktop.batteryProperties.reset();
+        desktop.overviewJson.reset();
+        desktop.hwModel = QStringLiteral("Macmini9,1");
+        QTest::newRow("adapter") << SystemMachines::coolAir() << std::optional<bool>(true) << false;
+        QTest::newRow("battery") << SystemMachines::overheatedPro() << std::optional<bool>(false) << true;
+        QTest::newRow("desktop without battery")
+            << withSource(desktop, ProvidingPowerSource::ac) << std::optional<bool>(true) << false;
+        QTest::newRow("battery flag overruled") << withSource(SystemMachines::coolAir(), ProvidingPowerSource::battery)
+                                                << std::optional<bool>(false) << true;
+        QTest::newRow("unknown counts as battery")
+            << withSource(SystemMachines::coolAir(), ProvidingPowerSource::unknown) << std::optional<bool>() << true;
+    }
+    void readsThePowerSource()
+    {
+        QFETCH(SimulatedMachine, machine);
+        QFETCH(std::optional<bool>, externalPower);
+        QFETCH(bool, onBattery);
         Bench bench(makeFakePlatform(machine));
         bench.model.start();
         bench.runToResult();
-        QCOMPARE(bench.model.externalPowerConnected(), std::nullopt);
-        QVERIFY(bench.model.onBattery());
         QCOMPARE(bench.model.phase(), Phase::result);
+        QCOMPARE(bench.model.externalPowerConnected(), externalPower);
+        QCOMPARE(bench.model.onBattery(), onBattery);
     }
 
     void copiesBothSummaries()

@@ -1,6 +1,7 @@
 #include "platform/linux/LinuxBatteryService.h"
 #include "machine/BatteryReader.h"
 #include "platform/linux/LinuxHardwareOverview.h"
+#include "platform/linux/LinuxPowerSource.h"
 #include "platform/linux/LinuxSystemControl.h"
 #include "support/FakeTree.h"
 
@@ -115,30 +116,52 @@ health=Good)");
         QVERIFY(!LinuxBatteryService(tree.root() + "/missing").properties(BatteryReader::registryKeys()));
     }
 
+    // The battery's own flag and the providing power source, from the same supplies.
     void externalPower_data()
     {
-        QTest::addColumn<QByteArray>("adapters");
+        QTest::addColumn<QByteArray>("layout");
         QTest::addColumn<QVariant>("connected");
+        QTest::addColumn<ProvidingPowerSource>("source");
+        const QByteArray discharging = "BAT0:type=Battery,status=Discharging;";
+        const auto ac = ProvidingPowerSource::ac;
+        const auto battery = ProvidingPowerSource::battery;
+        const auto unknown = ProvidingPowerSource::unknown;
         QTest::newRow("always-online Smart Battery charger ignored")
-            << QByteArray("sbs-charger:type=Mains,online=1;ADP1:type=Mains,online=0") << QVariant(false);
-        QTest::newRow("adapter online") << QByteArray("ADP1:type=Mains,online=1") << QVariant(true);
+            << discharging + "sbs-charger:type=Mains,online=1;ADP1:type=Mains,online=0" << QVariant(false) << battery;
+        QTest::newRow("adapter online") << discharging + "ADP1:type=Mains,online=1" << QVariant(true) << ac;
         QTest::newRow("stale port controller ignored beside the SMC adapter")
-            << QByteArray("tps6598x-source-psy-1:type=USB,online=1;macsmc-ac:type=Mains,online=0") << QVariant(false);
-        QTest::newRow("USB-C supply online") << QByteArray("ucsi-source-psy-1:type=USB,online=1") << QVariant(true);
+            << discharging + "tps6598x-source-psy-1:type=USB,online=1;macsmc-ac:type=Mains,online=0" << QVariant(false)
+            << battery;
+        QTest::newRow("USB-C supply online")
+            << discharging + "ucsi-source-psy-1:type=USB,online=1" << QVariant(true) << ac;
         QTest::newRow("peripheral charger ignored")
-            << QByteArray("dock:type=Mains,scope=Device,online=1;AC:type=Mains,online=0") << QVariant(false);
+            << discharging + "dock:type=Mains,scope=Device,online=1;AC:type=Mains,online=0" << QVariant(false)
+            << battery;
+        QTest::newRow("no adapter, charging")
+            << QByteArray("BAT0:type=Battery,status=Charging") << QVariant(true) << ac;
+        QTest::newRow("no adapter, discharging") << discharging << QVariant(false) << battery;
+        QTest::newRow("no adapter, status unknown")
+            << QByteArray("BAT0:type=Battery,status=Unknown") << QVariant() << unknown;
+        QTest::newRow("desktop") << QByteArray("ACAD:type=Mains,online=0") << QVariant() << ac;
+        QTest::newRow("desktop with a wireless mouse")
+            << QByteArray("hid-mouse:type=Battery,scope=Device,status=Discharging") << QVariant() << ac;
+        QTest::newRow("no supplies at all") << QByteArray() << QVariant() << ac;
     }
     void externalPower()
     {
-        QFETCH(QByteArray, adapters);
+        QFETCH(QByteArray, layout);
         QFETCH(QVariant, connected);
+        QFETCH(ProvidingPowerSource, source);
         FakeTree tree;
-        tree.writeAttributes(supplies + "BAT0", "type=Battery\nstatus=Discharging");
-        for (const QByteArray &adapter : adapters.split(';')) {
-            const QList<QByteArray> parts = adapter.split(':');
-            tree.writeAttributes(supplies + QString::fromUtf8(parts[0]), QByteArray(parts[1]).replace(',', '\n'));
+        tree.write(QStringLiteral("sys/class/power_supply/.keep"), "");
+        for (const QByteArray &supply : layout.split(';')) {
+            const QList<QByteArray> parts = supply.split(':');
+            if (parts.size() == 2)
+                tree.writeAttributes(supplies + QString::fromUtf8(parts[0]), QByteArray(parts[1]).replace(',', '\n'));
         }
         QCOMPARE(propertiesOf(tree).value("ExternalConnected"), connected);
+        QCOMPARE(LinuxPowerSource(tree.root()).providingSource(), source);
+        QCOMPARE(LinuxPowerSource(tree.root() + "/missing").providingSource(), ProvidingPowerSource::unknown);
     }
 
     void brokenAttributesAreAbsent()
