@@ -28,6 +28,15 @@ std::optional<qint64> capacityMAh(const PowerSupply &battery, const char *kind)
     return static_cast<qint64>(std::llround(1000.0 * static_cast<double>(*energy) / static_cast<double>(*voltage)));
 }
 
+// The battery service publishes tenths of a kelvin; the kernel gives tenths
+// of a degree Celsius.
+std::optional<double> deciKelvin(std::optional<qint64> deciCelsius)
+{
+    if (!deciCelsius)
+        return std::nullopt;
+    return double(*deciCelsius) + 2731.5;
+}
+
 QVariantMap describe(const PowerSupply &battery, const QList<PowerSupply> &supplies)
 {
     QVariantMap properties;
@@ -62,7 +71,7 @@ QVariantMap describe(const PowerSupply &battery, const QList<PowerSupply> &suppl
             *current = -*current;
         properties.insert(QStringLiteral("Amperage"), roundedDivision(*current, 1000));
     }
-    put("Temperature", battery.integer("temp"));
+    put("Temperature", deciKelvin(battery.integer("temp")));
     if (const auto health = battery.text("health"); health && *health != QLatin1String("Unknown"))
         properties.insert(QStringLiteral("Condition"), *health);
     return properties;

@@ -4,6 +4,7 @@
 #include "platform/linux/LinuxPowerSource.h"
 #include "platform/linux/LinuxSystemControl.h"
 #include "support/FakeTree.h"
+#include "system/ThermalSampling.h"
 
 #include <QTest>
 
@@ -63,7 +64,7 @@ private slots:
                                     {"ExternalConnected", false},
                                     {"Voltage", qint64(11800)},
                                     {"Amperage", qint64(-1532)},
-                                    {"Temperature", qint64(301)}};
+                                    {"Temperature", 3032.5}};
         QCOMPARE(propertiesOf(tree), expected);
     }
 
@@ -162,6 +163,30 @@ health=Good)");
         QCOMPARE(propertiesOf(tree).value("ExternalConnected"), connected);
         QCOMPARE(LinuxPowerSource(tree.root()).providingSource(), source);
         QCOMPARE(LinuxPowerSource(tree.root() + "/missing").providingSource(), ProvidingPowerSource::unknown);
+    }
+
+    // Tenths of a degree Celsius reach the sampling's bands as tenths of a kelvin.
+    void batteryTemperature_data()
+    {
+        QTest::addColumn<QByteArray>("temp");
+        QTest::addColumn<std::optional<double>>("celsius");
+        QTest::newRow("15.0") << QByteArray("150") << std::optional<double>(15.0);
+        QTest::newRow("20.0") << QByteArray("200") << std::optional<double>(20.0);
+        QTest::newRow("20.1") << QByteArray("201") << std::optional<double>(20.1);
+        QTest::newRow("45.0") << QByteArray("450") << std::optional<double>(45.0);
+        QTest::newRow("frost") << QByteArray("-50") << std::optional<double>();
+        QTest::newRow("boiling") << QByteArray("1000") << std::optional<double>();
+    }
+    void batteryTemperature()
+    {
+        QFETCH(QByteArray, temp);
+        QFETCH(std::optional<double>, celsius);
+        FakeTree tree;
+        tree.writeAttributes(supplies + "BAT0", "type=Battery\ntemp=" + temp);
+        const auto read = readBatteryTemperature(LinuxBatteryService(tree.root()));
+        QCOMPARE(read.has_value(), celsius.has_value());
+        if (read)
+            QCOMPARE(*read, *celsius);
     }
 
     void brokenAttributesAreAbsent()
