@@ -37,6 +37,28 @@ std::optional<double> deciKelvin(std::optional<qint64> deciCelsius)
     return double(*deciCelsius) + 2731.5;
 }
 
+// The kernel's health in the battery service's condition words. A passing
+// state reads as normal, a fault as a case for service and a dead battery as
+// one to replace now. Temperature states come and go with the room and say
+// nothing about the battery; calibration concerns the fuel gauge, not wear.
+std::optional<QString> condition(const std::optional<QString> &health)
+{
+    if (!health)
+        return std::nullopt;
+    if (*health == QLatin1String("Good"))
+        return QStringLiteral("Normal");
+    if (*health == QLatin1String("Dead"))
+        return QStringLiteral("Replace Now");
+    static const char *const faults[] = {
+        "Over voltage",        "Under voltage", "Unspecified failure", "Watchdog timer expire",
+        "Safety timer expire", "Over current",  "Blown fuse",          "Cell imbalance"};
+    for (const char *fault : faults) {
+        if (*health == QLatin1String(fault))
+            return QStringLiteral("Service Recommended");
+    }
+    return std::nullopt;
+}
+
 QVariantMap describe(const PowerSupply &battery, const QList<PowerSupply> &supplies)
 {
     QVariantMap properties;
@@ -72,8 +94,7 @@ QVariantMap describe(const PowerSupply &battery, const QList<PowerSupply> &suppl
         properties.insert(QStringLiteral("Amperage"), roundedDivision(*current, 1000));
     }
     put("Temperature", deciKelvin(battery.integer("temp")));
-    if (const auto health = battery.text("health"); health && *health != QLatin1String("Unknown"))
-        properties.insert(QStringLiteral("Condition"), *health);
+    put("Condition", condition(battery.text("health")));
     return properties;
 }
 

@@ -1,4 +1,5 @@
 #include "platform/linux/LinuxBatteryService.h"
+#include "battery/BatteryEvaluation.h"
 #include "machine/BatteryReader.h"
 #include "platform/linux/LinuxHardwareOverview.h"
 #include "platform/linux/LinuxPowerSource.h"
@@ -87,7 +88,7 @@ health=Good)");
         QCOMPARE(properties.value("AppleRawCurrentCapacity"), QVariant(qint64(2500)));
         QCOMPARE(properties.value("Amperage"), QVariant(qint64(-800)));
         QCOMPARE(properties.value("IsCharging"), QVariant(true));
-        QCOMPARE(properties.value("Condition"), QVariant("Good"));
+        QCOMPARE(properties.value("Condition"), QVariant("Normal"));
         QVERIFY2(!properties.contains("CycleCount"), "cycle_count 0 means unknown");
         QCOMPARE(properties.value("ExternalConnected"), QVariant(true)); // no adapter supply: from the status
     }
@@ -187,6 +188,44 @@ health=Good)");
         QCOMPARE(read.has_value(), celsius.has_value());
         if (read)
             QCOMPARE(*read, *celsius);
+    }
+
+    // Faults are never rated good; temperature states and unknown words are no condition.
+    void batteryHealth_data()
+    {
+        QTest::addColumn<QByteArray>("health");
+        QTest::addColumn<std::optional<QString>>("condition");
+        QTest::addColumn<BatteryVerdict>("verdict");
+        const auto none = std::optional<QString>();
+        const auto normal = std::optional<QString>(QStringLiteral("Normal"));
+        const auto service = std::optional<QString>(QStringLiteral("Service empfohlen"));
+        const auto replaceNow = std::optional<QString>(QStringLiteral("Jetzt austauschen"));
+        const auto good = BatteryVerdict::good;
+        const auto replace = BatteryVerdict::replace;
+        const auto unrated = BatteryVerdict::unavailable;
+        QTest::newRow("Good") << QByteArray("Good") << normal << good;
+        QTest::newRow("Dead") << QByteArray("Dead") << replaceNow << replace;
+        for (const char *fault : {"Over voltage", "Under voltage", "Unspecified failure", "Watchdog timer expire",
+                                  "Safety timer expire", "Over current", "Blown fuse", "Cell imbalance"})
+            QTest::newRow(fault) << QByteArray(fault) << service << replace;
+        for (const char *passing : {"Unknown", "Overheat", "Hot", "Warm", "Cool", "Cold", "Calibration required",
+                                    "No battery", "Something new"})
+            QTest::newRow(passing) << QByteArray(passing) << none << unrated;
+    }
+    void batteryHealth()
+    {
+        QFETCH(QByteArray, health);
+        QFETCH(std::optional<QString>, condition);
+        QFETCH(BatteryVerdict, verdict);
+        FakeTree tree;
+        tree.write(QStringLiteral("sys/class/dmi/id/product_name"), "MacBookPro14,1\n");
+        tree.writeAttributes(supplies + "BAT0", "type=Battery\nhealth=" + health);
+        Platform platform {std::make_shared<LinuxBatteryService>(tree.root()),
+                           std::make_shared<LinuxHardwareOverview>(tree.root()),
+                           std::make_shared<LinuxSystemControl>(tree.root())};
+        const BatterySnapshot snapshot = BatteryReader(platform).read();
+        QCOMPARE(snapshot.macOSCondition, condition);
+        QCOMPARE(evaluate(snapshot).verdict, verdict);
     }
 
     void brokenAttributesAreAbsent()
