@@ -1,5 +1,7 @@
 #pragma once
 
-// The workshop's web site; every repair, contact and legal page hangs below it.
-// Placeholder host until the workshop confirms its domain.
-inline constexpr char siteBaseAddress[] = "https://www.quarzlinde.de";
+#include "WorkshopValues.h"
+
+// The workshop's web site; every repair, contact and legal page hangs below
+// it. Set in workshop.ini in the repository root.
+inline constexpr char siteBaseAddress[] = QUARZLINDE_SITE_BASE_ADDRESS;

@@ -2,6 +2,7 @@
 
 #include "platform/BatteryService.h"
 #include "platform/HardwareOverview.h"
+#include "platform/PowerSource.h"
 #include "platform/ProcessTable.h"
 #include "platform/SmcTransport.h"
 #include "platform/SystemControl.h"
@@ -20,6 +21,7 @@ struct Platform
     std::shared_ptr<const ProcessTable> processTable;
     std::shared_ptr<const SmcTransport> smcTransport = nullptr;
     std::shared_ptr<const ThermalStateSource> thermalState = nullptr;
+    std::shared_ptr<const PowerSource> powerSource = nullptr;
 };
 
 // The backends of the operating system this build targets.

@@ -1,7 +1,6 @@
 #include "system/SystemDiagnosticViewModel.h"
 
 #include "flow/SidebarStep.h"
-#include "machine/BatteryReader.h"
 #include "system/ProcessReader.h"
 #include "system/ProcessSummaryText.h"
 #include "system/SystemVariants.h"
@@ -14,7 +13,6 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <array>
-#include <exception>
 
 using namespace std::chrono_literals;
 
@@ -36,14 +34,16 @@ constexpr double processInterval = 0.42;
 // Two checks' worth: a restarted check never waits behind a stale one.
 constexpr int measurementThreads = 6;
 
-// Only the power state is wanted; a machine without a battery just has none.
-std::optional<bool> readExternalPower(const BatteryReader &reader)
+// From the operating system's power source, not the battery: a machine
+// without one runs on external power.
+std::optional<bool> readExternalPower(const PowerSource &source)
 {
-    try {
-        return reader.read().externalPowerConnected;
-    } catch (...) {
-        return std::nullopt;
+    switch (source.providingSource()) {
+    case ProvidingPowerSource::ac: return true;
+    case ProvidingPowerSource::battery: return false;
+    case ProvidingPowerSource::unknown: break;
     }
+    return std::nullopt;
 }
 
 } // namespace
@@ -76,7 +76,8 @@ QCoro::Task<> SystemDiagnosticViewModel::run(Ticket ticket)
 
     const Platform platform = m_platform;
     const std::shared_ptr<const Sleeper> sleeper = m_sleeper;
-    QFuture<std::optional<bool>> power = QtConcurrent::run(&m_measurements, readExternalPower, BatteryReader(platform));
+    QFuture<std::optional<bool>> power =
+        QtConcurrent::run(&m_measurements, [platform] { return readExternalPower(*platform.powerSource); });
     QFuture<ThermalReport> thermal = QtConcurrent::run(&m_measurements, [platform, sleeper] {
         return readThermalReport(platform, *sleeper, thermalRounds, thermalInterval);
     });

@@ -3,6 +3,7 @@
 
 #include "platform/macos/CFVariant.h"
 #include "platform/macos/MacBatteryService.h"
+#include "platform/macos/MacPowerSource.h"
 #include "platform/macos/MacSystemControl.h"
 
 #include <QTest>
@@ -65,7 +66,31 @@ struct SysctlValue
 };
 std::map<std::string, SysctlValue> sysctlValues;
 
+// What the power-source information holds: nothing at all, or a providing
+// type (none when the type is left out).
+struct PowerSourcesInfo
+{
+    bool available = false;
+    const char *providingType = nullptr;
+};
+PowerSourcesInfo powerSourcesInfo;
+
 } // namespace
+
+extern "C" CFTypeRef IOPSCopyPowerSourcesInfo(void)
+{
+    if (!powerSourcesInfo.available)
+        return nullptr;
+    std::vector<std::pair<CFTypeRef, CFTypeRef>> entries;
+    if (powerSourcesInfo.providingType)
+        entries.push_back({FakeCF::makeString("Providing"), FakeCF::makeString(powerSourcesInfo.providingType)});
+    return FakeCF::makeDictionary(std::move(entries));
+}
+
+extern "C" CFStringRef IOPSGetProvidingPowerSourceType(CFTypeRef snapshot)
+{
+    return static_cast<CFStringRef>(FakeCF::dictionaryValue(static_cast<CFDictionaryRef>(snapshot), "Providing"));
+}
 
 // The kernel's side of sysctlbyname, for the values a test sets up.
 extern "C" int sysctlbyname(const char *name, void *oldp, size_t *oldlenp, void *, size_t)
@@ -271,6 +296,30 @@ private slots:
 
         QCOMPARE(MacSystemControl().integer("hw.optional.arm64"), expected);
         QCOMPARE(MacSystemControl().integer("hw.unknown"), std::optional<qint64>());
+    }
+
+    void readsProvidingPowerSource_data()
+    {
+        QTest::addColumn<PowerSourcesInfo>("info");
+        QTest::addColumn<ProvidingPowerSource>("expected");
+        QTest::newRow("adapter") << PowerSourcesInfo {true, "AC Power"} << ProvidingPowerSource::ac;
+        QTest::newRow("battery") << PowerSourcesInfo {true, "Battery Power"} << ProvidingPowerSource::battery;
+        QTest::newRow("UPS") << PowerSourcesInfo {true, "UPS Power"} << ProvidingPowerSource::ac;
+        QTest::newRow("unknown type") << PowerSourcesInfo {true, "Off Line"} << ProvidingPowerSource::unknown;
+        QTest::newRow("no type") << PowerSourcesInfo {true, nullptr} << ProvidingPowerSource::unknown;
+        QTest::newRow("no information") << PowerSourcesInfo {false, nullptr} << ProvidingPowerSource::unknown;
+    }
+
+    void readsProvidingPowerSource()
+    {
+        QFETCH(PowerSourcesInfo, info);
+        QFETCH(ProvidingPowerSource, expected);
+        const int liveBefore = FakeCF::liveObjects();
+        powerSourcesInfo = info;
+        QCOMPARE(MacPowerSource().providingSource(), expected);
+        // The information is released once; the type belongs to it.
+        QCOMPARE(FakeCF::liveObjects(), liveBefore);
+        QCOMPARE(FakeCF::overReleases(), 0);
     }
 };
 

@@ -28,6 +28,7 @@ SimulatedMachine machine(const char *identifier, const Battery &battery)
         {QStringLiteral("ExternalConnected"), battery.externalPower},
         {QStringLiteral("Condition"), QString::fromLatin1(battery.condition)},
     };
+    simulated.powerSource = battery.externalPower ? ProvidingPowerSource::ac : ProvidingPowerSource::battery;
     return simulated;
 }
 
@@ -68,6 +69,7 @@ SimulatedMachine desktop()
 {
     SimulatedMachine simulated;
     simulated.hwModel = QStringLiteral("Macmini9,1");
+    simulated.powerSource = ProvidingPowerSource::ac;
     return simulated;
 }
 

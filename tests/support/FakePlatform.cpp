@@ -87,6 +87,19 @@ private:
     QList<QList<ProcessRow>> m_rounds;
 };
 
+class FixedPowerSource : public PowerSource
+{
+public:
+    explicit FixedPowerSource(ProvidingPowerSource source)
+        : m_source(source)
+    {
+    }
+    ProvidingPowerSource providingSource() const override { return m_source; }
+
+private:
+    ProvidingPowerSource m_source;
+};
+
 } // namespace
 
 Platform makeFakePlatform(const SimulatedMachine &machine)
@@ -101,5 +114,6 @@ Platform makeFakePlatform(const SimulatedMachine &machine)
         smc->failOpen();
     platform.smcTransport = smc;
     platform.thermalState = std::make_shared<FixedThermalState>(machine.thermalState);
+    platform.powerSource = std::make_shared<FixedPowerSource>(machine.powerSource);
     return platform;
 }

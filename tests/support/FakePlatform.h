@@ -23,6 +23,7 @@ struct SimulatedMachine
     QList<SmcKey> smcKeys;
     // The operating system's thermal state (0 nominal ... 3 critical).
     std::optional<qint64> thermalState;
+    ProvidingPowerSource powerSource = ProvidingPowerSource::unknown;
 };
 
 Platform makeFakePlatform(const SimulatedMachine &machine);

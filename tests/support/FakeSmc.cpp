@@ -25,13 +25,33 @@ void FakeSmc::failKey(std::uint8_t command, const char *key)
     m_failingKeys.insert(failureId(command, smcFourCharCode(key)));
 }
 
+int FakeSmc::calls(std::uint8_t command) const
+{
+    const QMutexLocker lock(&m_mutex);
+    return m_calls.at(command);
+}
+
 int FakeSmc::totalCalls() const
 {
+    const QMutexLocker lock(&m_mutex);
     return std::accumulate(m_calls.begin(), m_calls.end(), 0);
+}
+
+int FakeSmc::openConnections() const
+{
+    const QMutexLocker lock(&m_mutex);
+    return m_opened - m_closed;
+}
+
+int FakeSmc::timesOpened() const
+{
+    const QMutexLocker lock(&m_mutex);
+    return m_opened;
 }
 
 SmcStatus FakeSmc::open(SmcConnection &connection) const
 {
+    const QMutexLocker lock(&m_mutex);
     connection = 0;
     if (m_failOpen)
         return smcStatusNoDriver;
@@ -44,12 +64,14 @@ SmcStatus FakeSmc::open(SmcConnection &connection) const
 
 void FakeSmc::close(SmcConnection connection) const
 {
+    const QMutexLocker lock(&m_mutex);
     if (connection == fakeConnection)
         ++m_closed;
 }
 
 SmcStatus FakeSmc::exchange(SmcConnection connection, const SMCParamRecord &input, SMCParamRecord &output) const
 {
+    const QMutexLocker lock(&m_mutex);
     ++m_calls.at(input.command);
     if (connection != fakeConnection || m_opened == m_closed)
         return smcStatusNoDriver;

@@ -3,12 +3,14 @@
 #include "platform/SmcTransport.h"
 #include "platform/smc/SmcKeyTable.h"
 
+#include <QMutex>
 #include <QSet>
 
 #include <array>
 
 // An SMC holding a key table, counting every call that reaches it and
-// failing the opening or single commands on demand.
+// failing the opening or single commands on demand. Measurements on several
+// threads may share one; set the failures up before handing it over.
 class FakeSmc : public SmcTransport
 {
 public:
@@ -20,10 +22,10 @@ public:
     void failKey(std::uint8_t command, const char *key);
     void failIndex(std::uint32_t index) { m_failingIndexes.insert(index); }
 
-    int calls(std::uint8_t command) const { return m_calls.at(command); }
+    int calls(std::uint8_t command) const;
     int totalCalls() const;
-    int openConnections() const { return m_opened - m_closed; }
-    int timesOpened() const { return m_opened; }
+    int openConnections() const;
+    int timesOpened() const;
 
     SmcStatus open(SmcConnection &connection) const override;
     void close(SmcConnection connection) const override;
@@ -32,6 +34,7 @@ protected:
     SmcStatus exchange(SmcConnection connection, const SMCParamRecord &input, SMCParamRecord &output) const override;
 
 private:
+    mutable QMutex m_mutex;
     mutable SmcKeyTable m_table;
     bool m_failOpen = false;
     bool m_zeroHandle = false;

@@ -1,14 +1,20 @@
+#include "support/FakeSmc.h"
 #include "support/FlowBench.h"
 #include "support/RecordingSleeper.h"
 #include "support/SystemMachines.h"
 #include "system/ProcessSummaryText.h"
 #include "system/SystemDiagnosticViewModel.h"
 #include "system/TemperatureSummaryText.h"
+#include "system/ThermalSampling.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QSemaphore>
 #include <QTest>
+
+#include <atomic>
+#include <latch>
+#include <thread>
 
 using namespace std::chrono_literals;
 using Phase = SystemDiagnosticViewModel::Phase;
@@ -90,8 +96,6 @@ private slots:
         bench.model.start();
         bench.runToResult();
 
-        QCOMPARE(bench.model.externalPowerConnected(), false);
-        QVERIFY(bench.model.onBattery());
         QCOMPARE(bench.model.thermalReport()->sensors.size(), 5);
         QCOMPARE(bench.model.thermalEvaluation()->verdict, ThermalVerdict::cleaningNeeded);
         QCOMPARE(bench.model.processReport()->sampleCount, 8);
@@ -107,6 +111,38 @@ private slots:
         // Six temperature rounds 0.3 s apart and eight process rounds 0.42 s apart.
         QCOMPARE(sleeper->pauses().count(300ms), 5);
         QCOMPARE(sleeper->pauses().count(420ms), 7);
+    }
+
+    // The measurements share the sleeper and the SMC from their own threads,
+    // two checks' worth of them after a restart.
+    void sharedFakesCountEveryCall()
+    {
+        constexpr int threads = 4;
+        constexpr int rounds = 10000;
+        RecordingSleeper sleeper;
+        FakeSmc smc({sp78Key("TC0P", 48.0), sp78Key("TG0P", 44.5)});
+        readSMCTemperatureSamples(smc);
+        const int callsPerRound = smc.totalCalls();
+
+        std::vector<std::thread> workers;
+        std::atomic<int> misread = 0;
+        std::latch start(threads);
+        for (int t = 0; t < threads; ++t) {
+            workers.emplace_back([&] {
+                start.arrive_and_wait();
+                for (int round = 0; round < rounds; ++round) {
+                    sleeper.sleep(300ms);
+                    if (readSMCTemperatureSamples(smc).size() != 2)
+                        ++misread;
+                }
+            });
+        }
+        for (std::thread &worker : workers)
+            worker.join();
+        QCOMPARE(misread.load(), 0);
+        QCOMPARE(sleeper.pauses().size(), threads * rounds);
+        QCOMPARE(smc.totalCalls(), callsPerRound * (threads * rounds + 1));
+        QCOMPARE(smc.openConnections(), 0);
     }
 
     void waitsForTheSlowestMeasurement()
@@ -163,18 +199,42 @@ private slots:
         QVERIFY(!bench.model.processEvaluation());
     }
 
-    void failingBatteryCountsAsBattery()
+    // The power state comes from the operating system's power source; the
+    // battery's own flag does not count, and a missing battery is no sign of
+    // battery power.
+    void readsThePowerSource_data()
     {
-        SimulatedMachine machine = SystemMachines::coolAir();
-        machine.batteryProperties.reset();
-        machine.overviewJson.reset();
-        machine.hwModel = QStringLiteral("Macmini9,1");
+        QTest::addColumn<SimulatedMachine>("machine");
+        QTest::addColumn<std::optional<bool>>("externalPower");
+        QTest::addColumn<bool>("onBattery");
+        const auto withSource = [](SimulatedMachine machine, ProvidingPowerSource source) {
+            machine.powerSource = source;
+            return machine;
+        };
+        SimulatedMachine desktop = SystemMachines::coolAir();
+        desktop.batteryProperties.reset();
+        desktop.overviewJson.reset();
+        desktop.hwModel = QStringLiteral("Macmini9,1");
+        QTest::newRow("adapter") << SystemMachines::coolAir() << std::optional<bool>(true) << false;
+        QTest::newRow("battery") << SystemMachines::overheatedPro() << std::optional<bool>(false) << true;
+        QTest::newRow("desktop without battery")
+            << withSource(desktop, ProvidingPowerSource::ac) << std::optional<bool>(true) << false;
+        QTest::newRow("battery flag overruled") << withSource(SystemMachines::coolAir(), ProvidingPowerSource::battery)
+                                                << std::optional<bool>(false) << true;
+        QTest::newRow("unknown counts as battery")
+            << withSource(SystemMachines::coolAir(), ProvidingPowerSource::unknown) << std::optional<bool>() << true;
+    }
+    void readsThePowerSource()
+    {
+        QFETCH(SimulatedMachine, machine);
+        QFETCH(std::optional<bool>, externalPower);
+        QFETCH(bool, onBattery);
         Bench bench(makeFakePlatform(machine));
         bench.model.start();
         bench.runToResult();
-        QCOMPARE(bench.model.externalPowerConnected(), std::nullopt);
-        QVERIFY(bench.model.onBattery());
         QCOMPARE(bench.model.phase(), Phase::result);
+        QCOMPARE(bench.model.externalPowerConnected(), externalPower);
+        QCOMPARE(bench.model.onBattery(), onBattery);
     }
 
     void copiesBothSummaries()

@@ -35,16 +35,8 @@ private slots:
             << "WindowServer" << system << windowServer;
         QTest::newRow("Linux system path") << "/usr/bin/bash"
                                            << "bash" << system << Note();
-        QTest::newRow("kernel_task") << "kernel_task"
-                                     << "kernel_task" << system
-                                     << Note(QStringLiteral(
-                                            "macOS nutzt kernel_task unter anderem zur thermischen Schutzregelung"));
-        QTest::newRow("bare daemon with note") << "mdworker_shared"
-                                               << "mdworker_shared" << system << spotlight;
         QTest::newRow("bare daemon, any case") << "MDS_Stores"
                                                << "MDS_Stores" << system << spotlight;
-        QTest::newRow("bare daemon without note") << "cfprefsd"
-                                                  << "cfprefsd" << system << Note();
         QTest::newRow("bare unknown") << "randomd"
                                       << "randomd" << unknown << Note();
         QTest::newRow("Linux path outside the rules") << "/usr/lib/systemd/systemd"
@@ -83,6 +75,42 @@ private slots:
                                         << "tool" << unknown << Note();
         QTest::newRow("root only") << "/"
                                    << "/" << unknown << Note();
+
+        // Every known name as a bare command: the note it carries, and a
+        // system origin for the kernel and the daemons.
+        const std::pair<const char *, Note> known[] = {
+            {"kernel_task", QStringLiteral("macOS nutzt kernel_task unter anderem zur thermischen Schutzregelung")},
+            {"WindowServer", windowServer},
+            {"mds", spotlight},
+            {"mds_stores", spotlight},
+            {"mdworker", spotlight},
+            {"mdworker_shared", spotlight},
+            {"photoanalysisd", QStringLiteral("macOS analysiert Fotos bzw. Medien im Hintergrund")},
+            {"mediaanalysisd", QStringLiteral("macOS analysiert Fotos bzw. Medien im Hintergrund")},
+            {"cloudd", QStringLiteral("iCloud synchronisiert wahrscheinlich Daten")},
+            {"bird", QStringLiteral("iCloud synchronisiert wahrscheinlich Daten")},
+            {"backupd", timeMachine},
+            {"softwareupdated", QStringLiteral("macOS prüft oder installiert wahrscheinlich ein Softwareupdate")},
+            {"powerd", QStringLiteral("powerd verwaltet Energie- und Ruhezustandsfunktionen von macOS")},
+            {"runningboardd", Note()},
+            {"coreaudiod", Note()},
+            {"bluetoothd", Note()},
+            {"launchd", Note()},
+            {"distnoted", Note()},
+            {"cfprefsd", Note()},
+            {"logd", Note()},
+            {"opendirectoryd", Note()},
+            {"symptomsd", Note()},
+            {"locationd", Note()},
+            {"sharingd", Note()},
+            {"trustd", Note()},
+            {"nsurlsessiond", Note()},
+            {"apsd", Note()},
+        };
+        for (const auto &[name, note] : known)
+            QTest::addRow("known: %s", name) << name << name << system << note;
+        QTest::newRow("known name as a prefix only") << "mdworker2"
+                                                     << "mdworker2" << unknown << Note();
     }
 
     void classifies()

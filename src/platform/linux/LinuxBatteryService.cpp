@@ -1,96 +1,10 @@
 #include "platform/linux/LinuxBatteryService.h"
 
-#include "platform/linux/SysfsAttribute.h"
-
-#include <QDir>
+#include "platform/linux/PowerSupplies.h"
 
 #include <cmath>
 
 namespace {
-
-class PowerSupply
-{
-public:
-    explicit PowerSupply(QString directory)
-        : m_directory(std::move(directory))
-    {
-    }
-
-    QString name() const { return QDir(m_directory).dirName(); }
-    std::optional<QString> text(const char *attribute) const
-    {
-        return readAttribute(m_directory + QLatin1Char('/') + QLatin1String(attribute));
-    }
-    std::optional<qint64> integer(const char *attribute) const
-    {
-        return readIntegerAttribute(m_directory + QLatin1Char('/') + QLatin1String(attribute));
-    }
-    bool isPeripheral() const { return text("scope") == QStringLiteral("Device"); }
-
-private:
-    QString m_directory;
-};
-
-QList<PowerSupply> powerSupplies(const QString &root)
-{
-    const QDir directory(QDir(root).filePath(QStringLiteral("sys/class/power_supply")));
-    QList<PowerSupply> supplies;
-    for (const QString &name : directory.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name))
-        supplies.append(PowerSupply(directory.filePath(name)));
-    return supplies;
-}
-
-bool isSystemBattery(const PowerSupply &supply)
-{
-    return supply.text("type") == QStringLiteral("Battery") && !supply.isPeripheral() &&
-        supply.integer("present").value_or(1) != 0;
-}
-
-// The internal battery, preferring the names the laptop drivers give it.
-std::optional<PowerSupply> internalBattery(const QList<PowerSupply> &supplies)
-{
-    std::optional<PowerSupply> fallback;
-    for (const PowerSupply &supply : supplies) {
-        if (!isSystemBattery(supply))
-            continue;
-        const QString name = supply.name();
-        if (name.startsWith(QLatin1String("BAT")) || name == QLatin1String("macsmc-battery"))
-            return supply;
-        if (!fallback)
-            fallback = supply;
-    }
-    return fallback;
-}
-
-// External power as the adapters report it. The Smart Battery charger of
-// Intel Macs always reads online, and on Apple silicon the port controller's
-// supply can stay online after unplugging while the SMC's adapter is right.
-std::optional<bool> externalPowerConnected(const QList<PowerSupply> &supplies, const std::optional<QString> &status)
-{
-    const bool hasSmcAdapter = std::any_of(supplies.begin(), supplies.end(),
-                                           [](const PowerSupply &s) { return s.name() == QLatin1String("macsmc-ac"); });
-    bool sawAdapter = false;
-    for (const PowerSupply &supply : supplies) {
-        const auto type = supply.text("type");
-        if (!type || *type == QLatin1String("Battery") || supply.isPeripheral())
-            continue;
-        const QString name = supply.name();
-        if (name == QLatin1String("sbs-charger") || (hasSmcAdapter && name != QLatin1String("macsmc-ac")))
-            continue;
-        const auto online = supply.integer("online");
-        if (!online)
-            continue;
-        sawAdapter = true;
-        if (*online > 0)
-            return true;
-    }
-    if (sawAdapter)
-        return false;
-    if (!status || *status == QLatin1String("Unknown"))
-        return std::nullopt;
-    return *status == QLatin1String("Charging") || *status == QLatin1String("Full") ||
-        *status == QLatin1String("Not charging");
-}
 
 qint64 roundedDivision(qint64 numerator, qint64 denominator)
 {
@@ -112,6 +26,37 @@ std::optional<qint64> capacityMAh(const PowerSupply &battery, const char *kind)
     if (!voltage || *voltage <= 0)
         return std::nullopt;
     return static_cast<qint64>(std::llround(1000.0 * static_cast<double>(*energy) / static_cast<double>(*voltage)));
+}
+
+// The battery service publishes tenths of a kelvin; the kernel gives tenths
+// of a degree Celsius.
+std::optional<double> deciKelvin(std::optional<qint64> deciCelsius)
+{
+    if (!deciCelsius)
+        return std::nullopt;
+    return double(*deciCelsius) + 2731.5;
+}
+
+// The kernel's health in the battery service's condition words. A passing
+// state reads as normal, a fault as a case for service and a dead battery as
+// one to replace now. Temperature states come and go with the room and say
+// nothing about the battery; calibration concerns the fuel gauge, not wear.
+std::optional<QString> condition(const std::optional<QString> &health)
+{
+    if (!health)
+        return std::nullopt;
+    if (*health == QLatin1String("Good"))
+        return QStringLiteral("Normal");
+    if (*health == QLatin1String("Dead"))
+        return QStringLiteral("Replace Now");
+    static const char *const faults[] = {
+        "Over voltage",        "Under voltage", "Unspecified failure", "Watchdog timer expire",
+        "Safety timer expire", "Over current",  "Blown fuse",          "Cell imbalance"};
+    for (const char *fault : faults) {
+        if (*health == QLatin1String(fault))
+            return QStringLiteral("Service Recommended");
+    }
+    return std::nullopt;
 }
 
 QVariantMap describe(const PowerSupply &battery, const QList<PowerSupply> &supplies)
@@ -148,9 +93,8 @@ QVariantMap describe(const PowerSupply &battery, const QList<PowerSupply> &suppl
             *current = -*current;
         properties.insert(QStringLiteral("Amperage"), roundedDivision(*current, 1000));
     }
-    put("Temperature", battery.integer("temp"));
-    if (const auto health = battery.text("health"); health && *health != QLatin1String("Unknown"))
-        properties.insert(QStringLiteral("Condition"), *health);
+    put("Temperature", deciKelvin(battery.integer("temp")));
+    put("Condition", condition(battery.text("health")));
     return properties;
 }
 
@@ -163,7 +107,7 @@ LinuxBatteryService::LinuxBatteryService(QString root)
 
 std::optional<QVariantMap> LinuxBatteryService::properties(const QStringList &keys) const
 {
-    const QList<PowerSupply> supplies = powerSupplies(m_root);
+    const QList<PowerSupply> supplies = powerSupplies(m_root).value_or(QList<PowerSupply>());
     const auto battery = internalBattery(supplies);
     if (!battery)
         return std::nullopt;

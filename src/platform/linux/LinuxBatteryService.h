@@ -5,7 +5,8 @@
 #include <QString>
 
 // The first system battery in /sys/class/power_supply, described with the
-// battery service's keys and units (mAh, mV, mA, charge in percent of 100).
+// battery service's keys, units (mAh, mV, mA, charge in percent of 100,
+// temperature in tenths of a kelvin) and condition words.
 class LinuxBatteryService : public BatteryService
 {
 public:

@@ -1,6 +1,7 @@
 #include "platform/Platform.h"
 #include "platform/linux/LinuxBatteryService.h"
 #include "platform/linux/LinuxHardwareOverview.h"
+#include "platform/linux/LinuxPowerSource.h"
 #include "platform/linux/LinuxSmcTransport.h"
 #include "platform/linux/LinuxSystemControl.h"
 #include "platform/linux/LinuxThermalState.h"
@@ -15,5 +16,6 @@ Platform makeHostPlatform()
     platform.processTable = std::make_shared<ProcProcessTable>();
     platform.smcTransport = std::make_shared<LinuxSmcTransport>();
     platform.thermalState = std::make_shared<LinuxThermalState>();
+    platform.powerSource = std::make_shared<LinuxPowerSource>();
     return platform;
 }

@@ -70,16 +70,32 @@ qint64 coolingLevel(const QString &device)
     return *state > 0 ? serious : nominal;
 }
 
-// Milliseconds each processor package spent throttled since boot.
-QMap<QString, qint64> throttleTimes(const QDir &cpus)
+// Milliseconds each processor package spent throttled since boot. The
+// kernel counts upwards from zero; anything else is not a reading.
+QMap<QString, quint64> throttleTimes(const QDir &cpus)
 {
-    QMap<QString, qint64> times;
+    QMap<QString, quint64> times;
     for (const QString &cpu : subdirectories(cpus, QStringLiteral("cpu*"))) {
-        if (const auto total =
-                readIntegerAttribute(cpu + QStringLiteral("/thermal_throttle/package_throttle_total_time_ms")))
-            times.insert(cpu, *total);
+        const auto total =
+            readIntegerAttribute(cpu + QStringLiteral("/thermal_throttle/package_throttle_total_time_ms"));
+        if (total && *total >= 0)
+            times.insert(cpu, quint64(*total));
     }
     return times;
+}
+
+// The longest a package was throttled in the window. A counter that went
+// back was reset and tells nothing; one that ran ahead of the window is
+// taken as throttled throughout.
+quint64 throttledDuring(const QMap<QString, quint64> &before, const QMap<QString, quint64> &after, quint64 window)
+{
+    quint64 throttled = 0;
+    for (auto it = after.cbegin(); it != after.cend(); ++it) {
+        const auto start = before.constFind(it.key());
+        if (start != before.cend() && it.value() >= start.value())
+            throttled = std::max(throttled, std::min(it.value() - start.value(), window));
+    }
+    return throttled;
 }
 
 } // namespace
@@ -103,18 +119,14 @@ std::optional<qint64> LinuxThermalState::thermalState() const
         level = std::max(level, coolingLevel(device));
 
     const QDir cpus(sys.filePath(QStringLiteral("devices/system/cpu")));
-    const QMap<QString, qint64> before = throttleTimes(cpus);
+    const QMap<QString, quint64> before = throttleTimes(cpus);
     if (!before.isEmpty() && m_throttleWindow.count() > 0) {
         m_sleeper->sleep(m_throttleWindow);
-        const QMap<QString, qint64> after = throttleTimes(cpus);
-        qint64 throttled = 0;
-        for (auto it = after.cbegin(); it != after.cend(); ++it) {
-            // A counter that went back was reset; it tells nothing this time.
-            if (before.contains(it.key()) && it.value() >= before.value(it.key()))
-                throttled = std::max(throttled, it.value() - before.value(it.key()));
-        }
-        const qint64 duty = throttled * 100 / m_throttleWindow.count();
-        level = std::max<qint64>(level, duty >= 10 ? serious : throttled > 0 ? fair : nominal);
+        const auto window = quint64(m_throttleWindow.count());
+        const quint64 throttled = throttledDuring(before, throttleTimes(cpus), window);
+        // A tenth of the window or more is serious.
+        const bool often = throttled >= (window + 9) / 10;
+        level = std::max<qint64>(level, often ? serious : throttled > 0 ? fair : nominal);
     }
     if (level == none)
         return std::nullopt;

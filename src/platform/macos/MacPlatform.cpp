@@ -1,5 +1,6 @@
 #include "platform/Platform.h"
 #include "platform/macos/MacBatteryService.h"
+#include "platform/macos/MacPowerSource.h"
 #include "platform/macos/MacSmcTransport.h"
 #include "platform/macos/MacSystemControl.h"
 #include "platform/macos/MacThermalState.h"
@@ -15,5 +16,6 @@ Platform makeHostPlatform()
     platform.processTable = std::make_shared<PsProcessTable>();
     platform.smcTransport = std::make_shared<MacSmcTransport>();
     platform.thermalState = std::make_shared<MacThermalState>();
+    platform.powerSource = std::make_shared<MacPowerSource>();
     return platform;
 }

@@ -1,8 +1,11 @@
 #include "platform/linux/LinuxBatteryService.h"
+#include "battery/BatteryEvaluation.h"
 #include "machine/BatteryReader.h"
 #include "platform/linux/LinuxHardwareOverview.h"
+#include "platform/linux/LinuxPowerSource.h"
 #include "platform/linux/LinuxSystemControl.h"
 #include "support/FakeTree.h"
+#include "system/ThermalSampling.h"
 
 #include <QTest>
 
@@ -62,7 +65,7 @@ private slots:
                                     {"ExternalConnected", false},
                                     {"Voltage", qint64(11800)},
                                     {"Amperage", qint64(-1532)},
-                                    {"Temperature", qint64(301)}};
+                                    {"Temperature", 3032.5}};
         QCOMPARE(propertiesOf(tree), expected);
     }
 
@@ -85,7 +88,7 @@ health=Good)");
         QCOMPARE(properties.value("AppleRawCurrentCapacity"), QVariant(qint64(2500)));
         QCOMPARE(properties.value("Amperage"), QVariant(qint64(-800)));
         QCOMPARE(properties.value("IsCharging"), QVariant(true));
-        QCOMPARE(properties.value("Condition"), QVariant("Good"));
+        QCOMPARE(properties.value("Condition"), QVariant("Normal"));
         QVERIFY2(!properties.contains("CycleCount"), "cycle_count 0 means unknown");
         QCOMPARE(properties.value("ExternalConnected"), QVariant(true)); // no adapter supply: from the status
     }
@@ -115,30 +118,114 @@ health=Good)");
         QVERIFY(!LinuxBatteryService(tree.root() + "/missing").properties(BatteryReader::registryKeys()));
     }
 
+    // The battery's own flag and the providing power source, from the same supplies.
     void externalPower_data()
     {
-        QTest::addColumn<QByteArray>("adapters");
+        QTest::addColumn<QByteArray>("layout");
         QTest::addColumn<QVariant>("connected");
+        QTest::addColumn<ProvidingPowerSource>("source");
+        const QByteArray discharging = "BAT0:type=Battery,status=Discharging;";
+        const auto ac = ProvidingPowerSource::ac;
+        const auto battery = ProvidingPowerSource::battery;
+        const auto unknown = ProvidingPowerSource::unknown;
         QTest::newRow("always-online Smart Battery charger ignored")
-            << QByteArray("sbs-charger:type=Mains,online=1;ADP1:type=Mains,online=0") << QVariant(false);
-        QTest::newRow("adapter online") << QByteArray("ADP1:type=Mains,online=1") << QVariant(true);
+            << discharging + "sbs-charger:type=Mains,online=1;ADP1:type=Mains,online=0" << QVariant(false) << battery;
+        QTest::newRow("adapter online") << discharging + "ADP1:type=Mains,online=1" << QVariant(true) << ac;
         QTest::newRow("stale port controller ignored beside the SMC adapter")
-            << QByteArray("tps6598x-source-psy-1:type=USB,online=1;macsmc-ac:type=Mains,online=0") << QVariant(false);
-        QTest::newRow("USB-C supply online") << QByteArray("ucsi-source-psy-1:type=USB,online=1") << QVariant(true);
+            << discharging + "tps6598x-source-psy-1:type=USB,online=1;macsmc-ac:type=Mains,online=0" << QVariant(false)
+            << battery;
+        QTest::newRow("USB-C supply online")
+            << discharging + "ucsi-source-psy-1:type=USB,online=1" << QVariant(true) << ac;
         QTest::newRow("peripheral charger ignored")
-            << QByteArray("dock:type=Mains,scope=Device,online=1;AC:type=Mains,online=0") << QVariant(false);
+            << discharging + "dock:type=Mains,scope=Device,online=1;AC:type=Mains,online=0" << QVariant(false)
+            << battery;
+        QTest::newRow("no adapter, charging")
+            << QByteArray("BAT0:type=Battery,status=Charging") << QVariant(true) << ac;
+        QTest::newRow("no adapter, discharging") << discharging << QVariant(false) << battery;
+        QTest::newRow("no adapter, status unknown")
+            << QByteArray("BAT0:type=Battery,status=Unknown") << QVariant() << unknown;
+        QTest::newRow("desktop") << QByteArray("ACAD:type=Mains,online=0") << QVariant() << ac;
+        QTest::newRow("desktop with a wireless mouse")
+            << QByteArray("hid-mouse:type=Battery,scope=Device,status=Discharging") << QVariant() << ac;
+        QTest::newRow("no supplies at all") << QByteArray() << QVariant() << ac;
     }
     void externalPower()
     {
-        QFETCH(QByteArray, adapters);
+        QFETCH(QByteArray, layout);
         QFETCH(QVariant, connected);
+        QFETCH(ProvidingPowerSource, source);
         FakeTree tree;
-        tree.writeAttributes(supplies + "BAT0", "type=Battery\nstatus=Discharging");
-        for (const QByteArray &adapter : adapters.split(';')) {
-            const QList<QByteArray> parts = adapter.split(':');
-            tree.writeAttributes(supplies + QString::fromUtf8(parts[0]), QByteArray(parts[1]).replace(',', '\n'));
+        tree.write(QStringLiteral("sys/class/power_supply/.keep"), "");
+        for (const QByteArray &supply : layout.split(';')) {
+            const QList<QByteArray> parts = supply.split(':');
+            if (parts.size() == 2)
+                tree.writeAttributes(supplies + QString::fromUtf8(parts[0]), QByteArray(parts[1]).replace(',', '\n'));
         }
         QCOMPARE(propertiesOf(tree).value("ExternalConnected"), connected);
+        QCOMPARE(LinuxPowerSource(tree.root()).providingSource(), source);
+        QCOMPARE(LinuxPowerSource(tree.root() + "/missing").providingSource(), ProvidingPowerSource::unknown);
+    }
+
+    // Tenths of a degree Celsius reach the sampling's bands as tenths of a kelvin.
+    void batteryTemperature_data()
+    {
+        QTest::addColumn<QByteArray>("temp");
+        QTest::addColumn<std::optional<double>>("celsius");
+        QTest::newRow("15.0") << QByteArray("150") << std::optional<double>(15.0);
+        QTest::newRow("20.0") << QByteArray("200") << std::optional<double>(20.0);
+        QTest::newRow("20.1") << QByteArray("201") << std::optional<double>(20.1);
+        QTest::newRow("45.0") << QByteArray("450") << std::optional<double>(45.0);
+        QTest::newRow("frost") << QByteArray("-50") << std::optional<double>();
+        QTest::newRow("boiling") << QByteArray("1000") << std::optional<double>();
+    }
+    void batteryTemperature()
+    {
+        QFETCH(QByteArray, temp);
+        QFETCH(std::optional<double>, celsius);
+        FakeTree tree;
+        tree.writeAttributes(supplies + "BAT0", "type=Battery\ntemp=" + temp);
+        const auto read = readBatteryTemperature(LinuxBatteryService(tree.root()));
+        QCOMPARE(read.has_value(), celsius.has_value());
+        if (read)
+            QCOMPARE(*read, *celsius);
+    }
+
+    // Faults are never rated good; temperature states and unknown words are no condition.
+    void batteryHealth_data()
+    {
+        QTest::addColumn<QByteArray>("health");
+        QTest::addColumn<std::optional<QString>>("condition");
+        QTest::addColumn<BatteryVerdict>("verdict");
+        const auto none = std::optional<QString>();
+        const auto normal = std::optional<QString>(QStringLiteral("Normal"));
+        const auto service = std::optional<QString>(QStringLiteral("Service empfohlen"));
+        const auto replaceNow = std::optional<QString>(QStringLiteral("Jetzt austauschen"));
+        const auto good = BatteryVerdict::good;
+        const auto replace = BatteryVerdict::replace;
+        const auto unrated = BatteryVerdict::unavailable;
+        QTest::newRow("Good") << QByteArray("Good") << normal << good;
+        QTest::newRow("Dead") << QByteArray("Dead") << replaceNow << replace;
+        for (const char *fault : {"Over voltage", "Under voltage", "Unspecified failure", "Watchdog timer expire",
+                                  "Safety timer expire", "Over current", "Blown fuse", "Cell imbalance"})
+            QTest::newRow(fault) << QByteArray(fault) << service << replace;
+        for (const char *passing : {"Unknown", "Overheat", "Hot", "Warm", "Cool", "Cold", "Calibration required",
+                                    "No battery", "Something new"})
+            QTest::newRow(passing) << QByteArray(passing) << none << unrated;
+    }
+    void batteryHealth()
+    {
+        QFETCH(QByteArray, health);
+        QFETCH(std::optional<QString>, condition);
+        QFETCH(BatteryVerdict, verdict);
+        FakeTree tree;
+        tree.write(QStringLiteral("sys/class/dmi/id/product_name"), "MacBookPro14,1\n");
+        tree.writeAttributes(supplies + "BAT0", "type=Battery\nhealth=" + health);
+        Platform platform {std::make_shared<LinuxBatteryService>(tree.root()),
+                           std::make_shared<LinuxHardwareOverview>(tree.root()),
+                           std::make_shared<LinuxSystemControl>(tree.root())};
+        const BatterySnapshot snapshot = BatteryReader(platform).read();
+        QCOMPARE(snapshot.macOSCondition, condition);
+        QCOMPARE(evaluate(snapshot).verdict, verdict);
     }
 
     void brokenAttributesAreAbsent()

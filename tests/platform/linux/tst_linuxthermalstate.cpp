@@ -97,6 +97,14 @@ private slots:
         QTest::newRow("a little") << QByteArray("500") << QByteArray("519") << std::optional<qint64>(1);
         QTest::newRow("a tenth of the window") << QByteArray("500") << QByteArray("520") << std::optional<qint64>(2);
         QTest::newRow("counter reset") << QByteArray("500") << QByteArray("3") << std::optional<qint64>(0);
+        QTest::newRow("jump past the window")
+            << QByteArray("0") << QByteArray("9223372036854775807") << std::optional<qint64>(2);
+        QTest::newRow("negative junk before")
+            << QByteArray("-9223372036854775808") << QByteArray("9223372036854775807") << std::optional<qint64>(0);
+        QTest::newRow("negative junk after")
+            << QByteArray("9223372036854775807") << QByteArray("-9223372036854775808") << std::optional<qint64>(0);
+        QTest::newRow("beyond 64 bits") << QByteArray("500") << QByteArray("18446744073709551616")
+                                        << std::optional<qint64>(0);
     }
     void throttling()
     {
@@ -104,7 +112,8 @@ private slots:
         QFETCH(QByteArray, after);
         QFETCH(std::optional<qint64>, state);
         FakeTree tree;
-        tree.write(throttleFile(0), before + '\n');
+        // A steady package beside the one under test keeps the window open.
+        tree.write(throttleFile(0), "500\n");
         tree.write(throttleFile(1), before + '\n');
         const auto sleeper = std::make_shared<RecordingSleeper>([&] { tree.write(throttleFile(1), after + '\n'); });
         QCOMPARE(LinuxThermalState(tree.root(), sleeper, 200ms).thermalState(), state);

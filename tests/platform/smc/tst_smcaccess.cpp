@@ -207,6 +207,21 @@ private slots:
                               floatKey("F0Tg", std::numeric_limits<float>::infinity())}
             << QByteArray("0|1500.0|-1.0|-1.0|-1.0\n");
         QTest::newRow("no fans") << QList<SmcKey> {sp78Key("TC0P", 40)} << QByteArray();
+        // fpe2 by hand: unsigned big-endian, two fraction bits.
+        QTest::newRow("fpe2 bytes") << QList<SmcKey> {smcKey("F0Ac", "fpe2", bytes({0x24, 0x44})),
+                                                      smcKey("F0Mn", "fpe2", bytes({0x21, 0xC0})),
+                                                      smcKey("F0Mx", "fpe2", bytes({0x60, 0x30})),
+                                                      smcKey("F0Tg", "fpe2", bytes({0x80, 0x02}))}
+                                    << QByteArray("0|2321.0|2160.0|6156.0|8192.5\n");
+        QTest::newRow("fpe2 extremes") << QList<SmcKey> {smcKey("F0Ac", "fpe2", bytes({0x00, 0x02})),
+                                                         smcKey("F0Mn", "fpe2", bytes({0x00, 0x00})),
+                                                         smcKey("F0Mx", "fpe2", bytes({0xFF, 0xFE})),
+                                                         smcKey("F0Tg", "fpe2", bytes({0x4E, 0x20}))}
+                                       << QByteArray("0|0.5|0.0|16383.5|5000.0\n");
+        QTest::newRow("fpe2 too short, or longer")
+            << QList<SmcKey> {fpe2Key("F0Ac", 1200), smcKey("F0Mn", "fpe2", bytes({0x12})),
+                              smcKey("F0Mx", "fpe2", bytes({0x12, 0xC0, 0x00}))}
+            << QByteArray("0|1200.0|-1.0|1200.0|-1.0\n");
     }
     void fans()
     {

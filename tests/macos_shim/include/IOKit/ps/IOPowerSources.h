@@ -1,0 +1,23 @@
+// Declaration shim: the power-source calls this project makes, declared as
+// the macOS SDK declares them.
+#pragma once
+
+#include <CoreFoundation/CoreFoundation.h>
+#include <IOKit/ps/IOPSKeys.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+#define kIOPMUPSPowerKey "UPS Power"
+#define kIOPMBatteryPowerKey "Battery Power"
+#define kIOPMACPowerKey "AC Power"
+
+// Caller releases; NULL on error.
+CFTypeRef IOPSCopyPowerSourcesInfo(void);
+// Owned by the snapshot: not released by the caller.
+CFStringRef IOPSGetProvidingPowerSourceType(CFTypeRef snapshot);
+
+#ifdef __cplusplus
+}
+#endif
