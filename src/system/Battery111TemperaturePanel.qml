@@ -1,13 +1,16 @@
+pragma ComponentBehavior: Bound
 import QtQuick
+import Quarzlinde
 
 // The temperature half of the system result.
 ScreenCard {
     id: panel
-    property var report
-    property string statusTitle
-    property color tint: Colors.neutral
-    property var copyAction
+    required property temperatureOverview overview
+    // The temperature verdict's look, shown as the panel's status.
+    required property verdictLook look
     property bool expanded: false
+
+    signal copy()
 
     implicitHeight: column.implicitHeight + 44
 
@@ -21,8 +24,8 @@ ScreenCard {
         PanelHeader {
             width: parent.width
             title: "Temperaturen im MacBook"
-            status: panel.statusTitle
-            tint: panel.tint
+            status: panel.look.title
+            tint: Colors.tint(panel.look.tint)
         }
         Row {
             spacing: 8
@@ -33,7 +36,7 @@ ScreenCard {
             }
             Text {
                 objectName: "thermalStateValue"
-                text: panel.report.state
+                text: panel.overview.thermalState
                 color: Colors.text
                 font.pixelSize: 14
                 font.weight: Font.DemiBold
@@ -46,8 +49,10 @@ ScreenCard {
             columnSpacing: 10
             readonly property real cellWidth: (width - 3 * columnSpacing) / 4
             Repeater {
-                model: panel.report.cards
+                model: panel.overview.cards
                 TemperatureMiniCard {
+                    required property temperatureCard modelData
+                    required property int index
                     objectName: "miniCard" + index
                     width: cards.cellWidth
                     title: modelData.title
@@ -63,9 +68,7 @@ ScreenCard {
             wrapMode: Text.WordWrap
             color: Colors.text
             font.pixelSize: 14
-            text: panel.report.hottest !== undefined
-                  ? panel.report.hottest
-                  : "Auf diesem Mac konnten keine einzelnen SMC-Sensoren gelesen werden. Der macOS Thermal State wird trotzdem berücksichtigt."
+            text: panel.overview.summary
         }
         Row {
             spacing: 10
@@ -73,28 +76,32 @@ ScreenCard {
                 objectName: "sensorListToggle"
                 title: panel.expanded ? "Weniger" : "Alle Sensoren"
                 symbol: panel.expanded ? "chevron.up" : "chevron.down"
-                action: () => { panel.expanded = !panel.expanded }
+                onClicked: panel.expanded = !panel.expanded
             }
             SecondaryActionButton {
                 objectName: "copySensorsButton"
                 title: "Sensordaten kopieren"
                 symbol: "square.and.arrow.up"
-                action: panel.copyAction
+                onClicked: panel.copy()
             }
         }
         Column {
+            id: sensorList
             objectName: "sensorList"
             visible: panel.expanded
             width: parent.width
             spacing: 6
             Repeater {
-                model: panel.expanded ? panel.report.sensors : []
+                model: panel.expanded ? panel.overview.sensors : []
                 Item {
-                    width: parent.width
+                    id: row
+                    required property sensorRow modelData
+                    width: sensorList.width
                     height: sensorName.implicitHeight + sensorDetails.implicitHeight + 10
                     Text {
                         id: sensorName
-                        text: modelData.name
+                        objectName: "sensorName"
+                        text: row.modelData.name
                         color: Colors.text
                         font.pixelSize: 14
                         font.weight: Font.Medium
@@ -102,14 +109,14 @@ ScreenCard {
                     Text {
                         id: sensorDetails
                         anchors.top: sensorName.bottom
-                        text: modelData.details
+                        text: row.modelData.details
                         color: Colors.secondaryText
                         font.pixelSize: 12
                     }
                     Text {
                         anchors.right: parent.right
                         anchors.verticalCenter: parent.verticalCenter
-                        text: modelData.average
+                        text: row.modelData.average
                         color: Colors.text
                         font.pixelSize: 14
                         font.weight: Font.DemiBold

@@ -1,9 +1,10 @@
 import QtQuick
+import Quarzlinde
 
 // One flagged background process with its load.
 Rectangle {
     id: row
-    property var process
+    required property flaggedProcessRow process
     readonly property color tint: Colors.tint(process.tint)
 
     implicitHeight: Math.max(left.implicitHeight, right.implicitHeight) + 22
@@ -45,10 +46,10 @@ Rectangle {
             }
         }
         Text {
-            visible: row.process.note !== undefined
+            visible: row.process.note !== ""
             width: parent.width
             wrapMode: Text.WordWrap
-            text: row.process.note || ""
+            text: row.process.note
             color: Colors.neutral
             font.pixelSize: 11
         }

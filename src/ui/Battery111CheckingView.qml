@@ -6,8 +6,8 @@ Item {
     property real progress: 0
     property string progressText
     property string symbol
-    // Entries of [symbol, text].
-    property var pillTexts: []
+    // The Battery111Pills below the percentage.
+    default property alias pills: pillRow.data
     property bool pulse: true
     property bool rotate: true
 
@@ -60,15 +60,9 @@ Item {
                 font.weight: Font.DemiBold
             }
             Row {
+                id: pillRow
                 anchors.horizontalCenter: parent.horizontalCenter
                 spacing: 10
-                Repeater {
-                    model: view.pillTexts
-                    Battery111Pill {
-                        symbol: modelData[0]
-                        text: modelData[1]
-                    }
-                }
             }
         }
     }

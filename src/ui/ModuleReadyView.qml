@@ -8,9 +8,10 @@ Item {
     property string text
     property string symbol
     property string buttonTitle
-    property var buttonAction
     property bool pulse: true
     property bool rotate: true
+
+    signal buttonClicked()
 
     Column {
         anchors.centerIn: parent
@@ -58,7 +59,7 @@ Item {
             anchors.horizontalCenter: parent.horizontalCenter
             title: view.buttonTitle
             leadingSymbol: "play.fill"
-            onClicked: if (view.buttonAction) view.buttonAction()
+            onClicked: view.buttonClicked()
         }
     }
 }

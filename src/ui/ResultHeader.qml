@@ -5,7 +5,8 @@ Item {
     id: header
     property string title
     property string subtitle
-    property var backAction
+
+    signal back()
 
     implicitHeight: Math.max(texts.implicitHeight, backButton.implicitHeight)
 
@@ -41,6 +42,6 @@ Item {
         anchors.verticalCenter: parent.verticalCenter
         title: "Zur Testauswahl"
         symbol: "square.grid.2x2"
-        action: header.backAction
+        onClicked: header.back()
     }
 }

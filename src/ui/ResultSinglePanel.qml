@@ -9,10 +9,11 @@ ScreenCard {
     property string title
     property string text
     property string primaryTitle
-    property var primaryAction
     property string nextTitle
     property string nextSymbol
-    property var nextAction
+
+    signal primaryClicked()
+    signal nextClicked()
 
     implicitHeight: column.implicitHeight + 64
 
@@ -64,13 +65,13 @@ ScreenCard {
                 visible: panel.primaryTitle !== ""
                 title: panel.primaryTitle
                 symbol: "arrow.up.right"
-                action: panel.primaryAction
+                onClicked: panel.primaryClicked()
             }
             NextModuleButton {
                 objectName: "panelNextButton"
                 title: panel.nextTitle
                 symbol: panel.nextSymbol
-                action: panel.nextAction
+                onClicked: panel.nextClicked()
             }
         }
     }

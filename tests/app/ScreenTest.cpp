@@ -1,6 +1,8 @@
+#include "battery/BatteryDiagnosticViewModel.h"
 #include "support/BatteryMachines.h"
 #include "support/qml/ScreenHarness.h"
 
+#include <QColor>
 #include <QDesktopServices>
 #include <QFile>
 #include <QQmlComponent>
@@ -46,6 +48,20 @@ std::unique_ptr<QObject> createAmongScreens(QQmlEngine &engine, const QByteArray
         qWarning() << component.errors();
     return object;
 }
+
+// A battery check that ends on its result without any values.
+class ValuelessBatteryFlow : public BatteryDiagnosticViewModel
+{
+public:
+    using BatteryDiagnosticViewModel::BatteryDiagnosticViewModel;
+
+private:
+    QCoro::Task<> run(Ticket) override
+    {
+        setPhaseValue(static_cast<int>(Phase::result));
+        co_return;
+    }
+};
 
 void finishBattery(ScreenHarness &harness)
 {
@@ -183,25 +199,31 @@ void ScreenTest::repairButtonOnlyForADueReplacementWithAPage_data()
 {
     QTest::addColumn<SimulatedMachine>("machine");
     QTest::addColumn<QString>("verdictTitle");
+    QTest::addColumn<QColor>("tint");
     QTest::addColumn<bool>("shown");
 
-    QTest::newRow("good Air") << BatteryMachines::healthyAir() << "Akku-Wechsel nicht notwendig" << false;
-    QTest::newRow("soon Pro") << BatteryMachines::agingPro() << "Akku-Wechsel steht bald bevor" << true;
-    QTest::newRow("replace Pro") << BatteryMachines::wornOutPro() << "Akku-Wechsel notwendig" << true;
+    const QColor good(17, 111, 53), warning(238, 132, 31), problem(202, 63, 54), neutral(104, 108, 105);
+    QTest::newRow("good Air") << BatteryMachines::healthyAir() << "Akku-Wechsel nicht notwendig" << good << false;
+    QTest::newRow("soon Pro") << BatteryMachines::agingPro() << "Akku-Wechsel steht bald bevor" << warning << true;
+    QTest::newRow("replace Pro") << BatteryMachines::wornOutPro() << "Akku-Wechsel notwendig" << problem << true;
     QTest::newRow("replace MacBook without page")
-        << BatteryMachines::wornOutMacBook() << "Akku-Wechsel notwendig" << false;
-    QTest::newRow("unavailable Air") << BatteryMachines::sparseAir() << "Bewertung nicht vollständig möglich" << false;
+        << BatteryMachines::wornOutMacBook() << "Akku-Wechsel notwendig" << problem << false;
+    QTest::newRow("unavailable Air") << BatteryMachines::sparseAir() << "Bewertung nicht vollständig möglich"
+                                     << neutral << false;
 }
 
 void ScreenTest::repairButtonOnlyForADueReplacementWithAPage()
 {
     QFETCH(SimulatedMachine, machine);
     QFETCH(QString, verdictTitle);
+    QFETCH(QColor, tint);
     QFETCH(bool, shown);
 
     ScreenHarness harness(machine);
     finishBattery(harness);
     QCOMPARE(harness.text(QStringLiteral("verdictTitle")), verdictTitle);
+    // The health card wears the verdict's tint.
+    QCOMPARE(harness.find(QStringLiteral("metricHealth"))->property("tint").value<QColor>(), tint);
     QCOMPARE(harness.isShown(QStringLiteral("batteryRepairButton")), shown);
 }
 
@@ -242,20 +264,13 @@ void ScreenTest::errorScreenRetriesAndLeaves()
 void ScreenTest::resultWithoutEvaluationShowsTheFallback()
 {
     ScreenHarness harness(BatteryMachines::healthyAir());
-    const auto view = createAmongScreens(*qmlEngine(harness.window()->contentItem()), R"(
-        import QtQuick
-        BatteryModuleView {
-            model: QtObject {
-                property string phaseName: "result"
-                property var batterySnapshot: ({ familyName: "MacBook Air", modelIdentifier: "MacBookAir10,1" })
-                property var batteryEvaluation: null
-                property string errorMessage: ""
-            }
-        })");
-    QVERIFY(view);
-    auto *message = view->findChild<QQuickItem *>(QStringLiteral("errorMessage"));
-    QVERIFY(message);
-    QCOMPARE(message->property("text").toString(),
+    harness.shell().registerModule(
+        DiagnosisModule::battery,
+        new ValuelessBatteryFlow(makeFakePlatform(BatteryMachines::healthyAir()), harness.clock()),
+        QStringLiteral("BatteryModuleView.qml"));
+    harness.press(QStringLiteral("moduleCard_battery"));
+    QCOMPARE(harness.shell().batteryModel()->phaseName(), QStringLiteral("result"));
+    QCOMPARE(harness.text(QStringLiteral("errorMessage")),
              QStringLiteral("Die Akku-Diagnose konnte nicht abgeschlossen werden."));
 }
 
