@@ -1,9 +1,12 @@
 import QtQuick
+import Quarzlinde
 
 // The window's content: background, sidebar, main column and the legal sheet.
 Item {
     id: content
-    property var shell
+    required property AppShell shell
+    // AppShell.workshop: the workshop's names and addresses.
+    readonly property var workshop: shell.workshop
 
     Battery111Background {
         anchors.fill: parent
@@ -17,8 +20,8 @@ Item {
         anchors.left: parent.left
         width: Math.min(322, Math.max(292, 0.258 * content.width))
         currentStep: content.shell.currentStep
-        siteURL: content.shell.workshop.siteURL
-        siteDomain: content.shell.workshop.domain
+        siteURL: content.workshop.siteURL
+        siteDomain: content.workshop.domain
         onLegalInformationRequested: content.shell.openLegalInformation()
     }
 
@@ -51,7 +54,7 @@ Item {
             MacDiagnosisSelectionView {
                 anchors.fill: parent
                 modules: content.shell.modules
-                startModule: module => content.shell.startModule(module)
+                onModuleChosen: module => content.shell.startModule(module)
                 visible: opacity > 0
                 opacity: content.shell.route === "selection" ? 1 : 0
                 Behavior on opacity { NumberAnimation { duration: 280; easing.type: Easing.InOutQuad } }

@@ -61,11 +61,13 @@ Item {
             size: 22
             color: Colors.good
         }
-        SequentialAnimation on y {
-            running: hero.animate
-            loops: Animation.Infinite
-            NumberAnimation { from: 62; to: 54; duration: 1500; easing.type: Easing.InOutSine }
-            NumberAnimation { from: 54; to: 62; duration: 1500; easing.type: Easing.InOutSine }
+        transform: Translate {
+            SequentialAnimation on y {
+                running: hero.animate
+                loops: Animation.Infinite
+                NumberAnimation { from: 0; to: -8; duration: 1500; easing.type: Easing.InOutSine }
+                NumberAnimation { from: -8; to: 0; duration: 1500; easing.type: Easing.InOutSine }
+            }
         }
     }
 }

@@ -1,12 +1,14 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 
 // The catalogue: what can be checked, one card per module.
 Flickable {
     id: view
-    // Entries of AppShell.modules, in catalogue order.
-    property var modules: []
-    property var startModule
+    // AppShell.modules: one entry per module, in catalogue order.
+    required property var modules
+
+    signal moduleChosen(string module)
 
     contentHeight: column.implicitHeight + 56
     clip: true
@@ -82,7 +84,7 @@ Flickable {
                     eyebrow: modelData.eyebrow
                     title: modelData.title
                     subtitle: modelData.subtitle
-                    onClicked: if (view.startModule) view.startModule(modelData.module)
+                    onClicked: view.moduleChosen(modelData.module)
                 }
             }
         }

@@ -13,7 +13,9 @@ AbstractButton {
     hoverEnabled: true
     implicitHeight: 100
 
-    contentItem: Item {
+    // A plain child rather than the deferred contentItem, which cannot hold ids.
+    Item {
+        anchors.fill: parent
         Rectangle {
             id: symbolTile
             anchors.left: parent.left

@@ -6,10 +6,10 @@ Item {
     property string symbol
     property string title
     property string text
-    // A number from 0 to 1, or undefined for none.
-    property var progress
+    // From 0 to 1; NaN for none.
+    property real progress: NaN
 
-    readonly property bool hasProgress: typeof progress === "number"
+    readonly property bool hasProgress: !isNaN(progress)
 
     ScreenCard {
         anchors.centerIn: parent
