@@ -10,6 +10,7 @@ Column {
 
     Text {
         text: section.title
+        textFormat: Text.PlainText
         color: Colors.text
         font.pixelSize: 15
         font.weight: Font.Bold

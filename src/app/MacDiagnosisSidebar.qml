@@ -106,6 +106,7 @@ Item {
             }
             Text {
                 text: footerButton.title
+                textFormat: Text.PlainText
                 color: "white"
                 font.pixelSize: 13
                 anchors.verticalCenter: parent.verticalCenter

@@ -43,6 +43,7 @@ AbstractButton {
             spacing: 3
             Text {
                 text: card.eyebrow
+                textFormat: Text.PlainText
                 color: Colors.good
                 font.pixelSize: 11
                 font.weight: Font.Bold
@@ -53,6 +54,7 @@ AbstractButton {
                 width: parent.width
                 elide: Text.ElideRight
                 text: card.title
+                textFormat: Text.PlainText
                 color: Colors.text
                 font.pixelSize: 17
                 font.weight: Font.DemiBold
@@ -63,6 +65,7 @@ AbstractButton {
                 maximumLineCount: 2
                 elide: Text.ElideRight
                 text: card.subtitle
+                textFormat: Text.PlainText
                 color: Colors.secondaryText
                 font.pixelSize: 13
             }

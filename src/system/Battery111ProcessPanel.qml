@@ -42,6 +42,7 @@ ScreenCard {
         Text {
             objectName: "measurementLine"
             text: panel.overview.measurement
+            textFormat: Text.PlainText
             color: Colors.secondaryText
             font.pixelSize: 13
         }

@@ -37,6 +37,7 @@ ScreenCard {
             Text {
                 objectName: "thermalStateValue"
                 text: panel.overview.thermalState
+                textFormat: Text.PlainText
                 color: Colors.text
                 font.pixelSize: 14
                 font.weight: Font.DemiBold
@@ -69,6 +70,7 @@ ScreenCard {
             color: Colors.text
             font.pixelSize: 14
             text: panel.overview.summary
+            textFormat: Text.PlainText
         }
         Row {
             spacing: 10
@@ -96,12 +98,15 @@ ScreenCard {
                 Item {
                     id: row
                     required property sensorRow modelData
+                    required property int index
+                    objectName: "sensor" + index
                     width: sensorList.width
                     height: sensorName.implicitHeight + sensorDetails.implicitHeight + 10
                     Text {
                         id: sensorName
                         objectName: "sensorName"
                         text: row.modelData.name
+                        textFormat: Text.PlainText
                         color: Colors.text
                         font.pixelSize: 14
                         font.weight: Font.Medium
@@ -110,6 +115,7 @@ ScreenCard {
                         id: sensorDetails
                         anchors.top: sensorName.bottom
                         text: row.modelData.details
+                        textFormat: Text.PlainText
                         color: Colors.secondaryText
                         font.pixelSize: 12
                     }
@@ -117,6 +123,7 @@ ScreenCard {
                         anchors.right: parent.right
                         anchors.verticalCenter: parent.verticalCenter
                         text: row.modelData.average
+                        textFormat: Text.PlainText
                         color: Colors.text
                         font.pixelSize: 14
                         font.weight: Font.DemiBold

@@ -9,12 +9,14 @@ Column {
     Text {
         objectName: "processListName"
         text: row.process.name
+        textFormat: Text.PlainText
         color: Colors.text
         font.pixelSize: 13
         font.weight: Font.Medium
     }
     Text {
         text: row.process.details
+        textFormat: Text.PlainText
         color: Colors.secondaryText
         font.pixelSize: 12
     }

@@ -34,12 +34,14 @@ Rectangle {
                 id: processName
                 objectName: "processName"
                 text: row.process.name
+                textFormat: Text.PlainText
                 color: Colors.text
                 font.pixelSize: 14
                 font.weight: Font.DemiBold
             }
             Text {
                 text: row.process.originLabel
+                textFormat: Text.PlainText
                 color: Colors.secondaryText
                 font.pixelSize: 12
                 anchors.baseline: processName.baseline
@@ -50,11 +52,13 @@ Rectangle {
             width: parent.width
             wrapMode: Text.WordWrap
             text: row.process.note
+            textFormat: Text.PlainText
             color: Colors.neutral
             font.pixelSize: 11
         }
         Text {
             text: row.process.details
+            textFormat: Text.PlainText
             color: Colors.secondaryText
             font.pixelSize: 12
         }
@@ -69,6 +73,7 @@ Rectangle {
             objectName: "processAverage"
             anchors.right: parent.right
             text: row.process.average
+            textFormat: Text.PlainText
             color: row.tint
             font.pixelSize: 15
             font.weight: Font.Bold
@@ -76,6 +81,7 @@ Rectangle {
         Text {
             anchors.right: parent.right
             text: row.process.peak
+            textFormat: Text.PlainText
             color: Colors.secondaryText
             font.pixelSize: 12
         }

@@ -42,6 +42,7 @@ Item {
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
                 text: view.progressText
+                textFormat: Text.PlainText
                 color: Colors.secondaryText
                 font.pixelSize: 15
             }
@@ -55,6 +56,7 @@ Item {
                 horizontalAlignment: Text.AlignHCenter
                 // Guards against 0.29 * 100 = 28.999… showing one too few.
                 text: Math.floor(view.progress * 100 + 1e-9) + " %"
+                textFormat: Text.PlainText
                 color: Colors.text
                 font.pixelSize: 17
                 font.weight: Font.DemiBold

@@ -40,6 +40,7 @@ Item {
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
                 text: view.message
+                textFormat: Text.PlainText
                 color: Colors.secondaryText
                 font.pixelSize: 15
                 lineHeight: 1.2

@@ -29,6 +29,7 @@ Item {
             width: parent.width
             horizontalAlignment: Text.AlignHCenter
             text: view.eyebrow
+            textFormat: Text.PlainText
             color: Colors.good
             font.pixelSize: 12
             font.weight: Font.Bold
@@ -40,6 +41,7 @@ Item {
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.WordWrap
             text: view.title
+            textFormat: Text.PlainText
             color: Colors.text
             font.pixelSize: 26
             font.weight: Font.Bold
@@ -49,6 +51,7 @@ Item {
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.WordWrap
             text: view.text
+            textFormat: Text.PlainText
             color: Colors.secondaryText
             font.pixelSize: 15
             lineHeight: 1.2

@@ -22,6 +22,7 @@ Item {
             width: parent.width
             wrapMode: Text.WordWrap
             text: header.title
+            textFormat: Text.PlainText
             color: Colors.text
             font.pixelSize: 26
             font.weight: Font.Bold
@@ -31,6 +32,7 @@ Item {
             width: parent.width
             wrapMode: Text.WordWrap
             text: header.subtitle
+            textFormat: Text.PlainText
             color: Colors.secondaryText
             font.pixelSize: 15
         }

@@ -33,6 +33,7 @@ ScreenCard {
             width: parent.width
             horizontalAlignment: Text.AlignHCenter
             text: panel.eyebrow
+            textFormat: Text.PlainText
             color: panel.tint
             font.pixelSize: 12
             font.weight: Font.Bold
@@ -44,6 +45,7 @@ ScreenCard {
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.WordWrap
             text: panel.title
+            textFormat: Text.PlainText
             color: Colors.text
             font.pixelSize: 22
             font.weight: Font.Bold
@@ -54,6 +56,7 @@ ScreenCard {
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.WordWrap
             text: panel.text
+            textFormat: Text.PlainText
             color: Colors.secondaryText
             font.pixelSize: 15
         }

@@ -35,6 +35,7 @@ Item {
             }
             Text {
                 text: root.title
+                textFormat: Text.PlainText
                 color: Colors.text
                 font.pixelSize: 15
                 font.weight: Font.Medium
