@@ -6,7 +6,8 @@ Image {
 
     width: size
     height: size
-    sourceSize: Qt.size(size * 2, size * 2)
+    sourceSize.width: size * 2
+    sourceSize.height: size * 2
     source: "qrc:/Quarzlinde/AppMark.svg"
     smooth: true
 }

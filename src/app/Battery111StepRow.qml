@@ -27,6 +27,7 @@ Row {
             visible: row.stepState !== "completed"
             anchors.centerIn: parent
             text: row.number
+            textFormat: Text.PlainText
             color: row.stepState === "active" ? Colors.windowBackground : "white"
             opacity: row.stepState === "active" ? 1 : row.textOpacity
             font.pixelSize: 14
@@ -47,12 +48,14 @@ Row {
         Behavior on opacity { NumberAnimation { duration: 200 } }
         Text {
             text: row.title
+            textFormat: Text.PlainText
             color: "white"
             font.pixelSize: 15
             font.weight: Font.DemiBold
         }
         Text {
             text: row.subtitle
+            textFormat: Text.PlainText
             color: "white"
             font.pixelSize: 12
             lineHeight: 1.1

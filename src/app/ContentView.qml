@@ -4,7 +4,9 @@ import Quarzlinde
 // The window's content: background, sidebar, main column and the legal sheet.
 Item {
     id: content
-    property var shell
+    required property AppShell shell
+    // AppShell.workshop: the workshop's names and addresses.
+    readonly property var workshop: shell.workshop
 
     Battery111Background {
         anchors.fill: parent
@@ -19,8 +21,8 @@ Item {
         anchors.left: parent.left
         width: Math.min(322, Math.max(292, 0.258 * content.width))
         currentStep: content.shell.currentStep
-        siteURL: content.shell.workshop.siteURL
-        siteDomain: content.shell.workshop.domain
+        siteURL: content.workshop.siteURL
+        siteDomain: content.workshop.domain
         onLegalInformationRequested: content.shell.openLegalInformation()
     }
 
@@ -54,7 +56,7 @@ Item {
                 id: catalogue
                 anchors.fill: parent
                 modules: content.shell.modules
-                startModule: module => content.shell.startModule(module)
+                onModuleChosen: module => content.shell.startModule(module)
                 // Gone at once on the way in, so a second click cannot start
                 // another module; faded in on the way back.
                 states: State {
@@ -74,7 +76,7 @@ Item {
                 shell: content.shell
                 // The shown screen takes the keyboard, so keys never reach the
                 // card that started it.
-                onLoaded: item.forceActiveFocus()
+                onLoaded: moduleScreen.item.forceActiveFocus()
             }
             Connections {
                 target: content.shell

@@ -1,8 +1,7 @@
 import QtQuick
 import Quarzlinde
 
-// The catalogue's emblem: a pulsing notebook, a floating magnifier and an
-// orbit. Animates transforms only, and only while decorations may run.
+// The catalogue's emblem: a pulsing notebook, a floating magnifier and an orbit.
 Item {
     id: hero
     property bool animate: DecorPacer.active && visible
@@ -59,19 +58,20 @@ Item {
         border.color: Colors.cardBorder
         x: 74
         y: 62
-        transform: Translate { id: bobbing }
         SymbolIcon {
             anchors.centerIn: parent
             symbol: "magnifyingglass"
             size: 22
             color: Colors.good
         }
-        SequentialAnimation on y {
-            running: true
-            paused: !hero.animate
-            loops: Animation.Infinite
-            NumberAnimation { from: 62; to: 54; duration: 1500; easing.type: Easing.InOutSine }
-            NumberAnimation { from: 54; to: 62; duration: 1500; easing.type: Easing.InOutSine }
+        transform: Translate {
+            SequentialAnimation on y {
+                running: true
+                paused: !hero.animate
+                loops: Animation.Infinite
+                NumberAnimation { from: 0; to: -8; duration: 1500; easing.type: Easing.InOutSine }
+                NumberAnimation { from: -8; to: 0; duration: 1500; easing.type: Easing.InOutSine }
+            }
         }
     }
 }

@@ -1,12 +1,14 @@
 import QtQuick
 import QtQuick.Controls
+import Quarzlinde
 
 // The sheet with the legal notice, the privacy statement and the notes on
 // the individual checks. Shown while the shell's showLegalInformation is true.
 Popup {
     id: sheet
     objectName: "legalSheet"
-    property var shell
+    required property AppShell shell
+    // AppShell.workshop: the workshop's names and addresses.
     readonly property var workshop: shell.workshop
     readonly property url contactURL: workshop.contactURL
     readonly property url termsURL: workshop.termsURL
@@ -35,7 +37,7 @@ Popup {
                 sheet.close()
         }
     }
-    onClosed: shell.showLegalInformation = false
+    onClosed: sheet.shell.showLegalInformation = false
 
     Overlay.modal: Rectangle { color: Qt.rgba(0, 0, 0, 0.35) }
     background: Rectangle {

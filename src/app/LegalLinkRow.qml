@@ -24,6 +24,7 @@ AbstractButton {
         }
         Text {
             text: row.title
+            textFormat: Text.PlainText
             color: Colors.systemBlue
             font.pixelSize: 13
             font.underline: row.hovered

@@ -30,6 +30,7 @@ Rectangle {
             }
             Text {
                 text: box.title
+                textFormat: Text.PlainText
                 color: Colors.text
                 font.pixelSize: 15
                 font.weight: Font.Bold

@@ -2,13 +2,15 @@ import QtQuick
 
 // A titled part of the legal notice.
 Column {
+    id: section
     property string title
     default property alias content: body.data
 
     spacing: 6
 
     Text {
-        text: parent.title
+        text: section.title
+        textFormat: Text.PlainText
         color: Colors.text
         font.pixelSize: 15
         font.weight: Font.Bold

@@ -3,8 +3,9 @@ import QtQuick.Controls
 
 // The content of the legal sheet.
 Item {
-    // The LegalInformationView it fills.
-    property var sheet
+    id: content
+    // The sheet it fills.
+    required property LegalInformationView sheet
 
     Item {
         id: header
@@ -45,7 +46,7 @@ Item {
             ToolTip.text: "Fenster schließen"
             ToolTip.visible: hovered
             ToolTip.delay: 600
-            onClicked: sheet.dismiss()
+            onClicked: content.sheet.dismiss()
             contentItem: Item {
                 SymbolIcon {
                     anchors.centerIn: parent
@@ -149,10 +150,10 @@ Item {
                 title: "Diensteanbieter"
                 LegalText {
                     objectName: "legalPostalBlock"
-                    text: [sheet.workshop.businessName,
-                           "Inhaber: " + sheet.workshop.ownerName + " (Einzelunternehmer)",
-                           sheet.workshop.street, sheet.workshop.postalCodeAndTown,
-                           sheet.workshop.country].join("\n")
+                    text: [content.sheet.workshop.businessName,
+                           "Inhaber: " + content.sheet.workshop.ownerName + " (Einzelunternehmer)",
+                           content.sheet.workshop.street, content.sheet.workshop.postalCodeAndTown,
+                           content.sheet.workshop.country].join("\n")
                 }
             }
             LegalSection {
@@ -160,8 +161,8 @@ Item {
                 title: "Inhaltlich verantwortlich"
                 LegalText { text: "Verantwortlich für journalistisch-redaktionelle Inhalte gemäß § 18 Abs. 2 Medienstaatsvertrag (MStV):" }
                 LegalText {
-                    text: [sheet.workshop.responsibleName, sheet.workshop.street,
-                           sheet.workshop.postalCodeAndTown, sheet.workshop.country].join("\n")
+                    text: [content.sheet.workshop.responsibleName, content.sheet.workshop.street,
+                           content.sheet.workshop.postalCodeAndTown, content.sheet.workshop.country].join("\n")
                 }
             }
             LegalSection {
@@ -170,20 +171,20 @@ Item {
                 LegalLinkRow {
                     objectName: "legalEmailRow"
                     symbol: "envelope"
-                    title: sheet.workshop.email
-                    address: sheet.emailURL
+                    title: content.sheet.workshop.email
+                    address: content.sheet.emailURL
                 }
                 LegalLinkRow {
                     objectName: "legalPhoneRow"
                     symbol: "phone"
-                    title: sheet.workshop.telephone
-                    address: sheet.phoneURL
+                    title: content.sheet.workshop.telephone
+                    address: content.sheet.phoneURL
                 }
                 LegalLinkRow {
                     objectName: "legalContactRow"
                     symbol: "safari"
                     title: "Kontaktformular öffnen"
-                    address: sheet.contactURL
+                    address: content.sheet.contactURL
                 }
             }
             LegalSection {
@@ -197,8 +198,8 @@ Item {
                 LegalLinkRow {
                     objectName: "legalTermsRow"
                     symbol: "arrow.up.right.square"
-                    title: "AGB auf " + sheet.workshop.domain + " öffnen"
-                    address: sheet.termsURL
+                    title: "AGB auf " + content.sheet.workshop.domain + " öffnen"
+                    address: content.sheet.termsURL
                 }
             }
             LegalText {

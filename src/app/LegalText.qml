@@ -7,4 +7,5 @@ Text {
     color: Colors.secondaryText
     font.pixelSize: 13
     lineHeight: 1.15
+    textFormat: Text.PlainText
 }

@@ -1,12 +1,14 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 
 // The catalogue: what can be checked, one card per module.
 Flickable {
     id: view
-    // Entries of AppShell.modules, in catalogue order.
-    property var modules: []
-    property var startModule
+    // AppShell.modules: one entry per module, in catalogue order.
+    required property var modules
+
+    signal moduleChosen(string module)
     // The card that started the shown module, to take the focus back to.
     property Item lastCard
 
@@ -97,8 +99,7 @@ Flickable {
                     subtitle: modelData.subtitle
                     onClicked: {
                         view.lastCard = card
-                        if (view.startModule)
-                            view.startModule(modelData.module)
+                        view.moduleChosen(modelData.module)
                     }
                 }
             }

@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import Quarzlinde
 import QtQuick.Controls
@@ -8,12 +9,6 @@ Item {
     property int currentStep: 1
     property url siteURL
     property string siteDomain
-    readonly property var steps: [
-        { title: "Diagnose wählen", subtitle: "Gewünschte Tests\nfestlegen" },
-        { title: "Tests durchführen", subtitle: "Akku, Anschlüsse und\nLautsprecher prüfen" },
-        { title: "Diagnose auswerten", subtitle: "Messwerte werden bewertet" },
-        { title: "Resultat", subtitle: "Klare Empfehlung erhalten" }
-    ]
 
     signal legalInformationRequested()
 
@@ -49,14 +44,18 @@ Item {
         anchors.topMargin: 44
         spacing: 22
         Repeater {
-            model: sidebar.steps
+            model: ListModel {
+                ListElement { title: "Diagnose wählen"; subtitle: "Gewünschte Tests\nfestlegen" }
+                ListElement { title: "Tests durchführen"; subtitle: "Akku, Anschlüsse und\nLautsprecher prüfen" }
+                ListElement { title: "Diagnose auswerten"; subtitle: "Messwerte werden bewertet" }
+                ListElement { title: "Resultat"; subtitle: "Klare Empfehlung erhalten" }
+            }
             Battery111StepRow {
-                required property var modelData
                 required property int index
+                required title
+                required subtitle
                 objectName: "stepRow" + number
                 number: index + 1
-                title: modelData.title
-                subtitle: modelData.subtitle
                 stepState: number === sidebar.currentStep ? "active"
                        : number > sidebar.currentStep ? "upcoming" : "completed"
             }
@@ -108,6 +107,7 @@ Item {
             }
             Text {
                 text: footerButton.title
+                textFormat: Text.PlainText
                 color: "white"
                 font.pixelSize: 13
                 anchors.verticalCenter: parent.verticalCenter

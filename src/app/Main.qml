@@ -1,10 +1,10 @@
 import QtQuick
 import QtQuick.Window
+import Quarzlinde
 
 Window {
     id: window
-    // The application's AppShell.
-    required property var shell
+    required property AppShell shell
 
     width: 1180
     height: 805

@@ -13,7 +13,9 @@ AbstractButton {
     hoverEnabled: true
     implicitHeight: 88
 
-    contentItem: Item {
+    // A plain child rather than the deferred contentItem, which cannot hold ids.
+    Item {
+        anchors.fill: parent
         Rectangle {
             id: symbolTile
             anchors.left: parent.left
@@ -41,6 +43,7 @@ AbstractButton {
             spacing: 3
             Text {
                 text: card.eyebrow
+                textFormat: Text.PlainText
                 color: Colors.good
                 font.pixelSize: 11
                 font.weight: Font.Bold
@@ -51,6 +54,7 @@ AbstractButton {
                 width: parent.width
                 elide: Text.ElideRight
                 text: card.title
+                textFormat: Text.PlainText
                 color: Colors.text
                 font.pixelSize: 17
                 font.weight: Font.DemiBold
@@ -61,6 +65,7 @@ AbstractButton {
                 maximumLineCount: 2
                 elide: Text.ElideRight
                 text: card.subtitle
+                textFormat: Text.PlainText
                 color: Colors.secondaryText
                 font.pixelSize: 13
             }

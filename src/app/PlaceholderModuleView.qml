@@ -5,7 +5,11 @@ Item {
     id: view
     property string title
     property string symbol
-    property var backAction
+    // The shell's way out of the module, a function; back() calls it.
+    required property var backAction
+
+    signal back()
+    Component.onCompleted: view.back.connect(view.backAction)
 
     ResultSinglePanel {
         anchors.centerIn: parent
@@ -17,6 +21,6 @@ Item {
         text: "Dieser Test ist in dieser Version noch nicht enthalten."
         nextTitle: "Zur Testauswahl"
         nextSymbol: "square.grid.2x2"
-        nextAction: view.backAction
+        onNextClicked: view.back()
     }
 }

@@ -1,6 +1,5 @@
 #include "battery/BatteryDiagnosticViewModel.h"
 
-#include "battery/BatteryVariants.h"
 #include "flow/SidebarStep.h"
 #include "machine/BatteryReader.h"
 
@@ -88,12 +87,7 @@ void BatteryDiagnosticViewModel::clearResults()
     emit resultsChanged();
 }
 
-QVariant BatteryDiagnosticViewModel::batterySnapshotVariant() const
+BatteryResult BatteryDiagnosticViewModel::result() const
 {
-    return m_snapshot ? QVariant(toVariantMap(*m_snapshot)) : QVariant();
-}
-
-QVariant BatteryDiagnosticViewModel::batteryEvaluationVariant() const
-{
-    return m_evaluation ? QVariant(toVariantMap(*m_evaluation)) : QVariant();
+    return hasResult() ? batteryResult(*m_snapshot, *m_evaluation) : BatteryResult();
 }

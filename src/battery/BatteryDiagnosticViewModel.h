@@ -1,11 +1,10 @@
 #pragma once
 
 #include "battery/BatteryEvaluation.h"
+#include "battery/BatteryResult.h"
 #include "flow/DiagnosticFlow.h"
 #include "machine/BatterySnapshot.h"
 #include "platform/Platform.h"
-
-#include <QVariant>
 
 #include <optional>
 
@@ -17,8 +16,8 @@ class BatteryDiagnosticViewModel : public DiagnosticFlow
     QML_ELEMENT
     QML_UNCREATABLE("Flows are made by the shell")
     Q_PROPERTY(Phase phase READ phase NOTIFY phaseChanged)
-    Q_PROPERTY(QVariant batterySnapshot READ batterySnapshotVariant NOTIFY resultsChanged)
-    Q_PROPERTY(QVariant batteryEvaluation READ batteryEvaluationVariant NOTIFY resultsChanged)
+    Q_PROPERTY(bool hasResult READ hasResult NOTIFY resultsChanged)
+    Q_PROPERTY(BatteryResult result READ result NOTIFY resultsChanged)
 
 public:
     enum class Phase { start, checking, result, error };
@@ -30,13 +29,15 @@ public:
     int sidebarStep() const override;
     const std::optional<BatterySnapshot> &batterySnapshot() const { return m_snapshot; }
     const std::optional<BatteryEvaluation> &batteryEvaluation() const { return m_evaluation; }
+    // Both the snapshot and its evaluation are there.
+    bool hasResult() const { return m_snapshot && m_evaluation; }
+    // Empty without a result.
+    BatteryResult result() const;
 
 private:
     QCoro::Task<> run(Ticket ticket) override;
     void clearResults() override;
     void setPhase(Phase phase) { setPhaseValue(static_cast<int>(phase)); }
-    QVariant batterySnapshotVariant() const;
-    QVariant batteryEvaluationVariant() const;
 
     Platform m_platform;
     std::optional<BatterySnapshot> m_snapshot;

@@ -2,10 +2,18 @@
 
 #include "machine/BatterySnapshot.h"
 
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
+// A namespace of its own gives the verdict its names at run time.
+namespace BatteryVerdicts {
+Q_NAMESPACE
 enum class BatteryVerdict { good, soon, replace, unavailable };
+Q_ENUM_NS(BatteryVerdict)
+} // namespace BatteryVerdicts
+
+using BatteryVerdicts::BatteryVerdict;
 
 struct BatteryEvaluation
 {

@@ -1,62 +1,70 @@
+pragma ComponentBehavior: Bound
 import QtQuick
+import Quarzlinde
 
 // The battery module: the screen follows the check's phase.
 Item {
     id: view
-    property var model
-    property var backAction
+    required property BatteryDiagnosticViewModel model
+    // The shell's way out of the module, a function; back() calls it.
+    required property var backAction
+
+    signal back()
+    Component.onCompleted: view.back.connect(view.backAction)
 
     readonly property string screen: {
         switch (model.phaseName) {
         case "start": return "ready"
         case "checking": return "checking"
-        case "result": return model.batterySnapshot && model.batteryEvaluation ? "result" : "error"
+        case "result": return model.hasResult ? "result" : "error"
         default: return "error"
         }
     }
 
-    Loader {
-        id: loader
-        anchors.fill: parent
-        sourceComponent: ({ ready: ready, checking: checking, result: result, error: error })[view.screen]
-        onSourceComponentChanged: fadeIn.restart()
-        NumberAnimation { id: fadeIn; target: loader; property: "opacity"; from: 0; to: 1; duration: 350; easing.type: Easing.InOutQuad }
-    }
-
-    Component {
-        id: ready
+    // One Repeater per screen does a Loader's work: under Bound, Qt 6.4's
+    // Loader cannot create the components of its file.
+    Repeater {
+        model: view.screen === "ready" ? 1 : 0
         ModuleReadyView {
+            anchors.fill: parent
             eyebrow: "AKKU CHECK"
             title: "MacBook Akku prüfen"
             text: "Restkapazität, Ladezyklen, aktuelle und ursprüngliche Kapazität sowie der macOS Batteriestatus werden lokal ausgelesen."
             symbol: "battery.75"
             buttonTitle: "Akku Diagnose starten"
-            buttonAction: () => view.model.start()
+            onButtonClicked: view.model.start()
+            FadeIn on opacity {}
         }
     }
-    Component {
-        id: checking
+    Repeater {
+        model: view.screen === "checking" ? 1 : 0
         Battery111CheckingView {
+            anchors.fill: parent
             progress: view.model.progress
             progressText: view.model.progressText
             symbol: "battery.75"
-            pillTexts: [["percent", "Restkapazität"], ["arrow.triangle.2.circlepath", "Ladezyklen"]]
+            FadeIn on opacity {}
+            Battery111Pill { symbol: "percent"; text: "Restkapazität" }
+            Battery111Pill { symbol: "arrow.triangle.2.circlepath"; text: "Ladezyklen" }
         }
     }
-    Component {
-        id: result
+    Repeater {
+        model: view.screen === "result" ? 1 : 0
         BatteryOnlyResultView {
-            battery: view.model.batterySnapshot
-            evaluation: view.model.batteryEvaluation
-            backAction: view.backAction
+            anchors.fill: parent
+            result: view.model.result
+            onBack: view.back()
+            FadeIn on opacity {}
         }
     }
-    Component {
-        id: error
+    Repeater {
+        model: view.screen === "error" ? 1 : 0
         Battery111ErrorView {
+            anchors.fill: parent
             message: view.model.errorMessage || "Die Akku-Diagnose konnte nicht abgeschlossen werden."
-            retryAction: () => view.model.start()
-            resetAction: view.backAction
+            onRetry: view.model.start()
+            onBack: view.back()
+            FadeIn on opacity {}
         }
     }
 }

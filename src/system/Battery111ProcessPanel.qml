@@ -1,14 +1,16 @@
+pragma ComponentBehavior: Bound
 import QtQuick
+import Quarzlinde
 
 // The background-load half of the system result.
 ScreenCard {
     id: panel
-    property var report
-    property var evaluation
-    property bool onBattery: true
-    property color tint: Colors.neutral
-    property var copyAction
+    required property processLoadOverview overview
+    // The load verdict's look, shown as the panel's status.
+    required property verdictLook look
     property bool expanded: false
+
+    signal copy()
 
     implicitHeight: column.implicitHeight + 44
 
@@ -22,15 +24,15 @@ ScreenCard {
         PanelHeader {
             width: parent.width
             title: "Akku- & hardware-relevante Hintergrundlast"
-            status: panel.evaluation.label
-            tint: panel.tint
+            status: panel.look.title
+            tint: Colors.tint(panel.look.tint)
         }
         Row {
             spacing: 14
             Battery111Pill {
                 objectName: "powerStatePill"
-                symbol: panel.onBattery ? "battery.75" : "powerplug"
-                text: panel.onBattery ? "Akkubetrieb" : "Netzbetrieb"
+                symbol: panel.overview.powerSymbol
+                text: panel.overview.powerMode
             }
             Battery111Pill {
                 symbol: "arrow.triangle.2.circlepath"
@@ -39,13 +41,16 @@ ScreenCard {
         }
         Text {
             objectName: "measurementLine"
-            text: panel.report.measurement
+            text: panel.overview.measurement
+            textFormat: Text.PlainText
             color: Colors.secondaryText
             font.pixelSize: 13
         }
         Repeater {
-            model: panel.evaluation.flagged
+            model: panel.overview.flagged
             ProcessLoadRow {
+                required property flaggedProcessRow modelData
+                required property int index
                 objectName: "flaggedProcess" + index
                 width: column.width
                 process: modelData
@@ -53,7 +58,7 @@ ScreenCard {
         }
         Column {
             objectName: "noFlaggedProcesses"
-            visible: panel.evaluation.flagged.length === 0
+            visible: panel.overview.flagged.length === 0
             width: parent.width
             spacing: 4
             Text {
@@ -76,12 +81,12 @@ ScreenCard {
                 objectName: "processListToggle"
                 title: panel.expanded ? "Weniger" : "Relevante Prozesse"
                 symbol: panel.expanded ? "chevron.up" : "chevron.down"
-                action: () => { panel.expanded = !panel.expanded }
+                onClicked: panel.expanded = !panel.expanded
             }
             CopyButton {
                 objectName: "copyProcessesButton"
                 copyTitle: "Prozessdaten kopieren"
-                copyAction: panel.copyAction
+                onClicked: panel.copy()
             }
         }
         Column {
@@ -98,8 +103,9 @@ ScreenCard {
             }
             Repeater {
                 id: processRows
-                model: panel.expanded ? panel.evaluation.relevant : []
+                model: panel.expanded ? panel.overview.relevant : []
                 ProcessCompactRow {
+                    required property processListRow modelData
                     process: modelData
                 }
             }

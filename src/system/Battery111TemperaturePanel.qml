@@ -1,13 +1,16 @@
+pragma ComponentBehavior: Bound
 import QtQuick
+import Quarzlinde
 
 // The temperature half of the system result.
 ScreenCard {
     id: panel
-    property var report
-    property string statusTitle
-    property color tint: Colors.neutral
-    property var copyAction
+    required property temperatureOverview overview
+    // The temperature verdict's look, shown as the panel's status.
+    required property verdictLook look
     property bool expanded: false
+
+    signal copy()
 
     implicitHeight: column.implicitHeight + 44
 
@@ -21,8 +24,8 @@ ScreenCard {
         PanelHeader {
             width: parent.width
             title: "Temperaturen im MacBook"
-            status: panel.statusTitle
-            tint: panel.tint
+            status: panel.look.title
+            tint: Colors.tint(panel.look.tint)
         }
         Row {
             spacing: 8
@@ -33,7 +36,8 @@ ScreenCard {
             }
             Text {
                 objectName: "thermalStateValue"
-                text: panel.report.state
+                text: panel.overview.thermalState
+                textFormat: Text.PlainText
                 color: Colors.text
                 font.pixelSize: 14
                 font.weight: Font.DemiBold
@@ -46,8 +50,10 @@ ScreenCard {
             columnSpacing: 10
             readonly property real cellWidth: (width - 3 * columnSpacing) / 4
             Repeater {
-                model: panel.report.cards
+                model: panel.overview.cards
                 TemperatureMiniCard {
+                    required property temperatureCard modelData
+                    required property int index
                     objectName: "miniCard" + index
                     width: cards.cellWidth
                     title: modelData.title
@@ -63,9 +69,8 @@ ScreenCard {
             wrapMode: Text.WordWrap
             color: Colors.text
             font.pixelSize: 14
-            text: panel.report.hottest !== undefined
-                  ? panel.report.hottest
-                  : "Auf diesem Mac konnten keine einzelnen SMC-Sensoren gelesen werden. Der macOS Thermal State wird trotzdem berücksichtigt."
+            text: panel.overview.summary
+            textFormat: Text.PlainText
         }
         Row {
             spacing: 10
@@ -73,15 +78,16 @@ ScreenCard {
                 objectName: "sensorListToggle"
                 title: panel.expanded ? "Weniger" : "Alle Sensoren"
                 symbol: panel.expanded ? "chevron.up" : "chevron.down"
-                action: () => { panel.expanded = !panel.expanded }
+                onClicked: panel.expanded = !panel.expanded
             }
             CopyButton {
                 objectName: "copySensorsButton"
                 copyTitle: "Sensordaten kopieren"
-                copyAction: panel.copyAction
+                onClicked: panel.copy()
             }
         }
         Column {
+            id: sensorList
             objectName: "sensorList"
             visible: panel.expanded
             width: parent.width
@@ -95,13 +101,19 @@ ScreenCard {
             }
             Repeater {
                 id: sensorRows
-                model: panel.expanded ? panel.report.sensors : []
+                model: panel.expanded ? panel.overview.sensors : []
                 Item {
-                    width: parent.width
+                    id: row
+                    required property sensorRow modelData
+                    required property int index
+                    objectName: "sensor" + index
+                    width: sensorList.width
                     height: sensorName.implicitHeight + sensorDetails.implicitHeight + 10
                     Text {
                         id: sensorName
-                        text: modelData.name
+                        objectName: "sensorName"
+                        text: row.modelData.name
+                        textFormat: Text.PlainText
                         color: Colors.text
                         font.pixelSize: 14
                         font.weight: Font.Medium
@@ -109,14 +121,16 @@ ScreenCard {
                     Text {
                         id: sensorDetails
                         anchors.top: sensorName.bottom
-                        text: modelData.details
+                        text: row.modelData.details
+                        textFormat: Text.PlainText
                         color: Colors.secondaryText
                         font.pixelSize: 12
                     }
                     Text {
                         anchors.right: parent.right
                         anchors.verticalCenter: parent.verticalCenter
-                        text: modelData.average
+                        text: row.modelData.average
+                        textFormat: Text.PlainText
                         color: Colors.text
                         font.pixelSize: 14
                         font.weight: Font.DemiBold

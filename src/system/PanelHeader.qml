@@ -17,6 +17,7 @@ Item {
         anchors.verticalCenter: parent.verticalCenter
         wrapMode: Text.WordWrap
         text: header.title
+        textFormat: Text.PlainText
         color: Colors.text
         font.pixelSize: 18
         font.weight: Font.Bold
@@ -34,6 +35,7 @@ Item {
             id: statusText
             anchors.centerIn: parent
             text: header.status
+            textFormat: Text.PlainText
             color: header.tint
             font.pixelSize: 13
             font.weight: Font.DemiBold

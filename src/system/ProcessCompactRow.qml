@@ -1,17 +1,22 @@
 import QtQuick
+import Quarzlinde
 
 // One relevant process in the expanded list.
 Column {
-    property var process
+    id: row
+    required property processListRow process
     spacing: 1
     Text {
-        text: parent.process.name
+        objectName: "processListName"
+        text: row.process.name
+        textFormat: Text.PlainText
         color: Colors.text
         font.pixelSize: 13
         font.weight: Font.Medium
     }
     Text {
-        text: parent.process.details
+        text: row.process.details
+        textFormat: Text.PlainText
         color: Colors.secondaryText
         font.pixelSize: 12
     }

@@ -1,9 +1,10 @@
 import QtQuick
+import Quarzlinde
 
 // One flagged background process with its load.
 Rectangle {
     id: row
-    property var process
+    required property flaggedProcessRow process
     readonly property color tint: Colors.tint(process.tint)
 
     implicitHeight: Math.max(left.implicitHeight, right.implicitHeight) + 22
@@ -33,27 +34,31 @@ Rectangle {
                 id: processName
                 objectName: "processName"
                 text: row.process.name
+                textFormat: Text.PlainText
                 color: Colors.text
                 font.pixelSize: 14
                 font.weight: Font.DemiBold
             }
             Text {
                 text: row.process.originLabel
+                textFormat: Text.PlainText
                 color: Colors.secondaryText
                 font.pixelSize: 12
                 anchors.baseline: processName.baseline
             }
         }
         Text {
-            visible: row.process.note !== undefined
+            visible: row.process.note !== ""
             width: parent.width
             wrapMode: Text.WordWrap
-            text: row.process.note || ""
+            text: row.process.note
+            textFormat: Text.PlainText
             color: Colors.neutral
             font.pixelSize: 11
         }
         Text {
             text: row.process.details
+            textFormat: Text.PlainText
             color: Colors.secondaryText
             font.pixelSize: 12
         }
@@ -68,6 +73,7 @@ Rectangle {
             objectName: "processAverage"
             anchors.right: parent.right
             text: row.process.average
+            textFormat: Text.PlainText
             color: row.tint
             font.pixelSize: 15
             font.weight: Font.Bold
@@ -75,6 +81,7 @@ Rectangle {
         Text {
             anchors.right: parent.right
             text: row.process.peak
+            textFormat: Text.PlainText
             color: Colors.secondaryText
             font.pixelSize: 12
         }

@@ -2,14 +2,14 @@
 
 #include "system/ThermalEvaluation.h"
 
-QString sensorTint(const std::optional<TemperatureSensor> &sensor)
+Tint sensorTint(const std::optional<TemperatureSensor> &sensor)
 {
     if (!sensor)
-        return QStringLiteral("neutral");
+        return Tint::Neutral;
     const ThermalLimits limits = thermalLimits(sensor->category);
     if (sensor->temperatureCelsius >= limits.cleaning)
-        return QStringLiteral("problem");
+        return Tint::Problem;
     if (sensor->temperatureCelsius >= limits.elevated)
-        return QStringLiteral("warning");
-    return QStringLiteral("good");
+        return Tint::Warning;
+    return Tint::Good;
 }

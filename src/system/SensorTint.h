@@ -1,12 +1,11 @@
 #pragma once
 
 #include "system/TemperatureSensor.h"
-
-#include <QString>
+#include "ui/Tint.h"
 
 #include <optional>
 
-// The palette tint of a sensor's average against its category's limits:
-// "problem" from the cleaning limit, "warning" from the elevated one, else
-// "good"; "neutral" without a sensor.
-QString sensorTint(const std::optional<TemperatureSensor> &sensor);
+// A sensor's average against its category's limits: a problem from the
+// cleaning limit on, a warning from the elevated one, else good; neutral
+// without a sensor.
+Tint sensorTint(const std::optional<TemperatureSensor> &sensor);

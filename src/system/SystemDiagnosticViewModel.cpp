@@ -3,7 +3,6 @@
 #include "flow/SidebarStep.h"
 #include "system/ProcessReader.h"
 #include "system/ProcessSummaryText.h"
-#include "system/SystemVariants.h"
 #include "system/TemperatureSummaryText.h"
 #include "system/ThermalSampling.h"
 
@@ -132,27 +131,14 @@ void SystemDiagnosticViewModel::clearResults()
     emit resultsChanged();
 }
 
-QVariant SystemDiagnosticViewModel::thermalReportVariant() const
+bool SystemDiagnosticViewModel::hasResult() const
 {
-    return m_thermalReport ? QVariant(toVariantMap(*m_thermalReport)) : QVariant();
+    return m_thermalReport && m_thermalEvaluation && m_processReport && m_processEvaluation;
 }
 
-QVariant SystemDiagnosticViewModel::thermalEvaluationVariant() const
+SystemResult SystemDiagnosticViewModel::result() const
 {
-    return m_thermalEvaluation ? QVariant(toVariantMap(*m_thermalEvaluation)) : QVariant();
-}
-
-QVariant SystemDiagnosticViewModel::processReportVariant() const
-{
-    return m_processReport ? QVariant(toVariantMap(*m_processReport)) : QVariant();
-}
-
-QVariant SystemDiagnosticViewModel::processEvaluationVariant() const
-{
-    return m_processEvaluation ? QVariant(toVariantMap(*m_processEvaluation)) : QVariant();
-}
-
-QVariant SystemDiagnosticViewModel::externalPowerConnectedVariant() const
-{
-    return m_externalPowerConnected ? QVariant(*m_externalPowerConnected) : QVariant();
+    if (!hasResult())
+        return {};
+    return systemResult(*m_thermalReport, *m_thermalEvaluation, *m_processReport, *m_processEvaluation, onBattery());
 }

@@ -5,11 +5,11 @@
 #include "platform/Sleeper.h"
 #include "system/ProcessLoadEvaluation.h"
 #include "system/ProcessLoadReport.h"
+#include "system/SystemResult.h"
 #include "system/ThermalEvaluation.h"
 #include "system/ThermalReport.h"
 
 #include <QThreadPool>
-#include <QVariant>
 
 #include <memory>
 #include <optional>
@@ -24,12 +24,8 @@ class SystemDiagnosticViewModel : public DiagnosticFlow
     QML_ELEMENT
     QML_UNCREATABLE("Flows are made by the shell")
     Q_PROPERTY(Phase phase READ phase NOTIFY phaseChanged)
-    Q_PROPERTY(QVariant thermalReport READ thermalReportVariant NOTIFY resultsChanged)
-    Q_PROPERTY(QVariant thermalEvaluation READ thermalEvaluationVariant NOTIFY resultsChanged)
-    Q_PROPERTY(QVariant processReport READ processReportVariant NOTIFY resultsChanged)
-    Q_PROPERTY(QVariant processEvaluation READ processEvaluationVariant NOTIFY resultsChanged)
-    Q_PROPERTY(QVariant externalPowerConnected READ externalPowerConnectedVariant NOTIFY resultsChanged)
-    Q_PROPERTY(bool onBattery READ onBattery NOTIFY resultsChanged)
+    Q_PROPERTY(bool hasResult READ hasResult NOTIFY resultsChanged)
+    Q_PROPERTY(SystemResult result READ result NOTIFY resultsChanged)
 
 public:
     enum class Phase { start, checking, result, error };
@@ -48,6 +44,10 @@ public:
     std::optional<bool> externalPowerConnected() const { return m_externalPowerConnected; }
     // Unknown power counts as battery: its thresholds are the stricter ones.
     bool onBattery() const { return m_externalPowerConnected != true; }
+    // Both reports and both evaluations are there.
+    bool hasResult() const;
+    // Empty without a result.
+    SystemResult result() const;
     // Put the sensor or process list on the clipboard as plain text.
     Q_INVOKABLE void copyTemperatureSummary() const;
     Q_INVOKABLE void copyProcessSummary() const;
@@ -56,11 +56,6 @@ private:
     QCoro::Task<> run(Ticket ticket) override;
     void clearResults() override;
     void setPhase(Phase phase) { setPhaseValue(static_cast<int>(phase)); }
-    QVariant thermalReportVariant() const;
-    QVariant thermalEvaluationVariant() const;
-    QVariant processReportVariant() const;
-    QVariant processEvaluationVariant() const;
-    QVariant externalPowerConnectedVariant() const;
 
     Platform m_platform;
     std::shared_ptr<const Sleeper> m_sleeper;

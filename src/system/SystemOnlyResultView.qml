@@ -1,34 +1,17 @@
 import QtQuick
-import Quarzlinde
 import QtQuick.Controls
+import Quarzlinde
 
 // The temperature and system result: both verdicts, the cleaning page when
 // it is due, the temperature panel and the process panel.
 Flickable {
     id: view
     objectName: "systemResult"
-    // The reports and evaluations as published by the system check.
-    property var thermal
-    property var thermalEvaluation
-    property var processReport
-    property var processEvaluation
-    property bool onBattery: true
-    property var backAction
-    property var copyTemperatureAction
-    property var copyProcessAction
+    required property systemResult result
 
-    readonly property var thermalLook: ({
-        good: { title: "Temperaturen unauffällig", symbol: "thermometer.low", tint: Colors.good },
-        elevated: { title: "Temperaturen erhöht", symbol: "thermometer.medium", tint: Colors.warning },
-        cleaningNeeded: { title: "Reinigung notwendig", symbol: "thermometer.high", tint: Colors.problem },
-        unavailable: { title: "Temperaturen nicht verfügbar", symbol: "questionmark.circle", tint: Colors.neutral }
-    })[thermalEvaluation.verdict]
-    readonly property var loadLook: ({
-        good: { title: "Hintergrundlast unauffällig", symbol: "checkmark.circle", tint: Colors.good },
-        elevated: { title: "Akku-relevante Hintergrundlast", symbol: "cpu", tint: Colors.warning },
-        heavy: { title: "Starke Hintergrundlast erkannt", symbol: "exclamationmark.triangle", tint: Colors.problem },
-        unavailable: { title: "Hintergrundlast nicht verfügbar", symbol: "questionmark.circle", tint: Colors.neutral }
-    })[processEvaluation.verdict]
+    signal back()
+    signal copyTemperatures()
+    signal copyProcesses()
 
     contentHeight: column.implicitHeight + 56
     clip: true
@@ -46,7 +29,7 @@ Flickable {
             width: parent.width
             title: "Temperatur & System Check abgeschlossen"
             subtitle: "Kühlung, Temperatursensoren und relevante Hintergrundaktivitäten"
-            backAction: view.backAction
+            onBack: view.back()
         }
         Row {
             id: verdicts
@@ -61,10 +44,10 @@ Flickable {
                 width: verdicts.cardWidth
                 height: verdicts.cardHeight
                 eyebrow: "TEMPERATUR"
-                title: view.thermalLook.title
-                text: view.thermalEvaluation.explanation
-                symbol: view.thermalLook.symbol
-                tint: view.thermalLook.tint
+                title: view.result.thermalLook.title
+                text: view.result.thermalExplanation
+                symbol: view.result.thermalLook.symbol
+                tint: Colors.tint(view.result.thermalLook.tint)
             }
             Battery111VerdictCard {
                 id: loadCard
@@ -72,36 +55,33 @@ Flickable {
                 width: verdicts.cardWidth
                 height: verdicts.cardHeight
                 eyebrow: "SYSTEMLAST"
-                title: view.loadLook.title
-                text: view.processEvaluation.explanation
-                symbol: view.loadLook.symbol
-                tint: view.loadLook.tint
+                title: view.result.loadLook.title
+                text: view.result.loadExplanation
+                symbol: view.result.loadLook.symbol
+                tint: Colors.tint(view.result.loadLook.tint)
             }
         }
         ProminentButton {
             objectName: "cleaningButton"
-            visible: view.thermalEvaluation.verdict === "cleaningNeeded"
+            visible: view.result.offersCleaning
             title: "Intensive Mac Reinigung ansehen"
             font.weight: Font.DemiBold
             leadingSymbol: "sparkles"
             trailingSymbol: "arrow.up.right"
             tint: Colors.problem
-            onClicked: LinkOpener.open(view.thermalEvaluation.cleaningPage)
+            onClicked: LinkOpener.open(view.result.cleaningPage)
         }
         Battery111TemperaturePanel {
             width: parent.width
-            report: view.thermal
-            statusTitle: view.thermalLook.title
-            tint: view.thermalLook.tint
-            copyAction: view.copyTemperatureAction
+            overview: view.result.temperatures
+            look: view.result.thermalLook
+            onCopy: view.copyTemperatures()
         }
         Battery111ProcessPanel {
             width: parent.width
-            report: view.processReport
-            evaluation: view.processEvaluation
-            onBattery: view.onBattery
-            tint: view.loadLook.tint
-            copyAction: view.copyProcessAction
+            overview: view.result.processes
+            look: view.result.loadLook
+            onCopy: view.copyProcesses()
         }
         Text {
             objectName: "systemClosingNote"

@@ -21,6 +21,7 @@ Rectangle {
         spacing: 4
         Text {
             text: card.title
+            textFormat: Text.PlainText
             color: Colors.secondaryText
             font.pixelSize: 12
             font.weight: Font.DemiBold
@@ -28,6 +29,7 @@ Rectangle {
         Text {
             objectName: "miniCardValue"
             text: card.value
+            textFormat: Text.PlainText
             color: card.tint
             font.pixelSize: 22
             font.weight: Font.Bold
@@ -35,6 +37,7 @@ Rectangle {
         Text {
             objectName: "miniCardDetail"
             text: card.detail
+            textFormat: Text.PlainText
             color: Colors.secondaryText
             font.pixelSize: 12
         }

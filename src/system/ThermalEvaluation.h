@@ -4,15 +4,23 @@
 #include "system/TemperatureSensor.h"
 
 #include <QList>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
+// A namespace of its own gives the verdict its names at run time.
+namespace ThermalVerdicts {
+Q_NAMESPACE
 enum class ThermalVerdict {
     good,
     elevated,
     cleaningNeeded,
     unavailable,
 };
+Q_ENUM_NS(ThermalVerdict)
+} // namespace ThermalVerdicts
+
+using ThermalVerdicts::ThermalVerdict;
 
 // The category's limits in °C: from "elevated" on a sensor is rated warm,
 // from "cleaning" on it calls for a cleaning.

@@ -6,8 +6,8 @@ Item {
     property real progress: 0
     property string progressText
     property string symbol
-    // Entries of [symbol, text].
-    property var pillTexts: []
+    // The Battery111Pills below the percentage.
+    default property alias pills: pillRow.data
     property bool pulse: true
     property bool rotate: true
 
@@ -43,6 +43,7 @@ Item {
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
                 text: view.progressText
+                textFormat: Text.PlainText
                 color: Colors.secondaryText
                 font.pixelSize: 15
             }
@@ -56,20 +57,15 @@ Item {
                 horizontalAlignment: Text.AlignHCenter
                 // Guards against 0.29 * 100 = 28.999… showing one too few.
                 text: Math.floor(view.progress * 100 + 1e-9) + " %"
+                textFormat: Text.PlainText
                 color: Colors.text
                 font.pixelSize: 17
                 font.weight: Font.DemiBold
             }
             Row {
+                id: pillRow
                 anchors.horizontalCenter: parent.horizontalCenter
                 spacing: 10
-                Repeater {
-                    model: view.pillTexts
-                    Battery111Pill {
-                        symbol: modelData[0]
-                        text: modelData[1]
-                    }
-                }
             }
         }
     }

@@ -4,8 +4,9 @@ import QtQuick
 Item {
     id: view
     property string message
-    property var retryAction
-    property var resetAction
+
+    signal retry()
+    signal back()
 
     ScreenCard {
         anchors.centerIn: parent
@@ -39,6 +40,7 @@ Item {
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
                 text: view.message
+                textFormat: Text.PlainText
                 color: Colors.secondaryText
                 font.pixelSize: 15
                 lineHeight: 1.2
@@ -50,13 +52,13 @@ Item {
                     objectName: "errorBackButton"
                     title: "Zurück"
                     symbol: "chevron.left"
-                    action: view.resetAction
+                    onClicked: view.back()
                 }
                 ProminentButton {
                     objectName: "errorRetryButton"
                     title: "Erneut prüfen"
                     leadingSymbol: "arrow.counterclockwise"
-                    onClicked: if (view.retryAction) view.retryAction()
+                    onClicked: view.retry()
                 }
             }
         }

@@ -37,6 +37,7 @@ ScreenCard {
             fontSizeMode: Text.HorizontalFit
             minimumPixelSize: 13
             text: card.value
+            textFormat: Text.PlainText
             color: card.tint
             font.pixelSize: 24
             font.weight: Font.Bold
@@ -46,6 +47,7 @@ ScreenCard {
             width: parent.width
             elide: Text.ElideRight
             text: card.title
+            textFormat: Text.PlainText
             color: Colors.text
             font.pixelSize: 14
             font.weight: Font.DemiBold
@@ -54,6 +56,7 @@ ScreenCard {
             width: parent.width
             elide: Text.ElideRight
             text: card.subtitle
+            textFormat: Text.PlainText
             color: Colors.secondaryText
             font.pixelSize: 12
         }

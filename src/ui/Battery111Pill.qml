@@ -23,6 +23,7 @@ Rectangle {
         }
         Text {
             text: pill.text
+            textFormat: Text.PlainText
             color: Colors.text
             font.pixelSize: 13
             font.weight: Font.Medium

@@ -40,6 +40,7 @@ Rectangle {
         spacing: 5
         Text {
             text: card.eyebrow
+            textFormat: Text.PlainText
             color: card.tint
             font.pixelSize: 12
             font.weight: Font.Bold
@@ -50,6 +51,7 @@ Rectangle {
             width: parent.width
             wrapMode: Text.WordWrap
             text: card.title
+            textFormat: Text.PlainText
             color: Colors.text
             font.pixelSize: 21
             font.weight: Font.Bold
@@ -59,6 +61,7 @@ Rectangle {
             width: parent.width
             wrapMode: Text.WordWrap
             text: card.text
+            textFormat: Text.PlainText
             color: Colors.secondaryText
             font.pixelSize: 14
             lineHeight: 1.15

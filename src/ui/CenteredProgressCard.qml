@@ -6,10 +6,10 @@ Item {
     property string symbol
     property string title
     property string text
-    // A number from 0 to 1, or undefined for none.
-    property var progress
+    // From 0 to 1; NaN for none.
+    property real progress: NaN
 
-    readonly property bool hasProgress: typeof progress === "number"
+    readonly property bool hasProgress: !isNaN(progress)
 
     ScreenCard {
         anchors.centerIn: parent
@@ -32,6 +32,7 @@ Item {
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
                 text: view.title
+                textFormat: Text.PlainText
                 color: Colors.text
                 font.pixelSize: 22
                 font.weight: Font.Bold
@@ -41,6 +42,7 @@ Item {
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
                 text: view.text
+                textFormat: Text.PlainText
                 color: Colors.secondaryText
                 font.pixelSize: 15
             }
@@ -55,6 +57,7 @@ Item {
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
                 text: view.hasProgress ? Math.floor(view.progress * 100 + 1e-9) + " %" : ""
+                textFormat: Text.PlainText
                 color: Colors.text
                 font.pixelSize: 16
                 font.weight: Font.DemiBold

@@ -1,5 +1,6 @@
 pragma Singleton
 import QtQuick
+import Quarzlinde
 
 // The colours every screen uses.
 QtObject {
@@ -18,12 +19,13 @@ QtObject {
     readonly property color secondaryText: "#56655b"
     readonly property color topBarSymbol: Qt.rgba(96 / 255, 112 / 255, 101 / 255, 1)
 
-    // The tint of a rating by its raw name: good, warning, problem or neutral.
-    function tint(name) {
-        switch (name) {
-        case "good": return good
-        case "warning": return warning
-        case "problem": return problem
+    // The colour of a Tint. The parameter stays untyped: Qt 6.4's compiled
+    // bindings fail to pass an enum read from a value type to a typed one.
+    function tint(value): color {
+        switch (value) {
+        case Tint.Good: return good
+        case Tint.Warning: return warning
+        case Tint.Problem: return problem
         default: return neutral
         }
     }

@@ -4,15 +4,10 @@ import QtQuick
 SecondaryActionButton {
     id: root
     property string copyTitle
-    property var copyAction
 
     title: confirmation.running ? "In die Zwischenablage kopiert" : copyTitle
     symbol: confirmation.running ? "checkmark" : "square.and.arrow.up"
-    action: () => {
-        if (root.copyAction)
-            root.copyAction()
-        confirmation.restart()
-    }
+    onClicked: confirmation.restart()
 
     Timer {
         id: confirmation

@@ -9,10 +9,11 @@ Item {
     property string text
     property string symbol
     property string buttonTitle
-    property var buttonAction
     // A start screen is at rest until someone touches it.
     property bool pulse: DecorPacer.active
     property bool rotate: DecorPacer.active
+
+    signal buttonClicked()
 
     Column {
         anchors.centerIn: parent
@@ -30,6 +31,7 @@ Item {
             width: parent.width
             horizontalAlignment: Text.AlignHCenter
             text: view.eyebrow
+            textFormat: Text.PlainText
             color: Colors.good
             font.pixelSize: 12
             font.weight: Font.Bold
@@ -41,6 +43,7 @@ Item {
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.WordWrap
             text: view.title
+            textFormat: Text.PlainText
             color: Colors.text
             font.pixelSize: 26
             font.weight: Font.Bold
@@ -50,6 +53,7 @@ Item {
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.WordWrap
             text: view.text
+            textFormat: Text.PlainText
             color: Colors.secondaryText
             font.pixelSize: 15
             lineHeight: 1.2
@@ -60,7 +64,7 @@ Item {
             anchors.horizontalCenter: parent.horizontalCenter
             title: view.buttonTitle
             leadingSymbol: "play.fill"
-            onClicked: if (view.buttonAction) view.buttonAction()
+            onClicked: view.buttonClicked()
         }
     }
 }

@@ -6,7 +6,8 @@ Item {
     id: root
     property string title
     property string symbol
-    property var action
+
+    signal clicked()
 
     implicitWidth: button.implicitWidth
     implicitHeight: button.implicitHeight
@@ -17,6 +18,6 @@ Item {
         title: root.title
         leadingSymbol: root.symbol
         trailingSymbol: "chevron.right"
-        onClicked: if (root.action) root.action()
+        onClicked: root.clicked()
     }
 }

@@ -27,6 +27,7 @@ Button {
         }
         Text {
             text: button.title
+            textFormat: Text.PlainText
             color: "white"
             font.pixelSize: 15
             font.weight: Font.DemiBold

@@ -5,7 +5,8 @@ Item {
     id: header
     property string title
     property string subtitle
-    property var backAction
+
+    signal back()
 
     implicitHeight: Math.max(texts.implicitHeight, backButton.implicitHeight)
 
@@ -21,6 +22,7 @@ Item {
             width: parent.width
             wrapMode: Text.WordWrap
             text: header.title
+            textFormat: Text.PlainText
             color: Colors.text
             font.pixelSize: 26
             font.weight: Font.Bold
@@ -30,6 +32,7 @@ Item {
             width: parent.width
             wrapMode: Text.WordWrap
             text: header.subtitle
+            textFormat: Text.PlainText
             color: Colors.secondaryText
             font.pixelSize: 15
         }
@@ -41,6 +44,6 @@ Item {
         anchors.verticalCenter: parent.verticalCenter
         title: "Zur Testauswahl"
         symbol: "square.grid.2x2"
-        action: header.backAction
+        onClicked: header.back()
     }
 }

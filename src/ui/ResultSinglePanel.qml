@@ -9,10 +9,11 @@ ScreenCard {
     property string title
     property string text
     property string primaryTitle
-    property var primaryAction
     property string nextTitle
     property string nextSymbol
-    property var nextAction
+
+    signal primaryClicked()
+    signal nextClicked()
 
     implicitHeight: column.implicitHeight + 64
 
@@ -32,6 +33,7 @@ ScreenCard {
             width: parent.width
             horizontalAlignment: Text.AlignHCenter
             text: panel.eyebrow
+            textFormat: Text.PlainText
             color: panel.tint
             font.pixelSize: 12
             font.weight: Font.Bold
@@ -43,6 +45,7 @@ ScreenCard {
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.WordWrap
             text: panel.title
+            textFormat: Text.PlainText
             color: Colors.text
             font.pixelSize: 22
             font.weight: Font.Bold
@@ -53,6 +56,7 @@ ScreenCard {
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.WordWrap
             text: panel.text
+            textFormat: Text.PlainText
             color: Colors.secondaryText
             font.pixelSize: 15
         }
@@ -64,13 +68,13 @@ ScreenCard {
                 visible: panel.primaryTitle !== ""
                 title: panel.primaryTitle
                 symbol: "arrow.up.right"
-                action: panel.primaryAction
+                onClicked: panel.primaryClicked()
             }
             NextModuleButton {
                 objectName: "panelNextButton"
                 title: panel.nextTitle
                 symbol: panel.nextSymbol
-                action: panel.nextAction
+                onClicked: panel.nextClicked()
             }
         }
     }

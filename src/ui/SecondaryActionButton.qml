@@ -7,7 +7,8 @@ Item {
     id: root
     property string title
     property string symbol
-    property var action
+
+    signal clicked()
 
     implicitWidth: button.implicitWidth
     implicitHeight: button.implicitHeight
@@ -21,7 +22,7 @@ Item {
         rightPadding: 18
         topPadding: 11
         bottomPadding: 11
-        onClicked: if (root.action) root.action()
+        onClicked: root.clicked()
 
         contentItem: Row {
             spacing: 8
@@ -34,6 +35,7 @@ Item {
             }
             Text {
                 text: root.title
+                textFormat: Text.PlainText
                 color: Colors.text
                 font.pixelSize: 15
                 font.weight: Font.Medium

@@ -8,7 +8,8 @@ IconImage {
 
     width: size
     height: size
-    sourceSize: Qt.size(size, size)
+    sourceSize.width: size
+    sourceSize.height: size
     source: Symbols.source(symbol)
     mirror: Symbols.isMirrored(symbol)
     color: Colors.text

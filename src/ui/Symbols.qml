@@ -72,8 +72,6 @@ QtObject {
         "laptopcomputer": "laptop_mac"
     })
 
-    // The set draws its batteries with the terminal on the left.
-    readonly property var mirrored: ["battery.100", "battery.100percent", "battery.50", "battery.75"]
 
     // The icon file for a symbol name; empty for a name the set does not know.
     function source(name) {
@@ -81,7 +79,8 @@ QtObject {
         return file ? "qrc:/Quarzlinde/icons/" + file + ".svg" : ""
     }
 
-    function isMirrored(name) {
-        return mirrored.includes(name)
+    // The set draws its batteries with the terminal on the left.
+    function isMirrored(name: string): bool {
+        return name.startsWith("battery.")
     }
 }

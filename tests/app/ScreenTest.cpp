@@ -1,6 +1,9 @@
+#include "battery/BatteryDiagnosticViewModel.h"
 #include "support/BatteryMachines.h"
+#include "support/SystemMachines.h"
 #include "support/qml/ScreenHarness.h"
 
+#include <QColor>
 #include <QDesktopServices>
 #include <QFile>
 #include <QQmlComponent>
@@ -47,6 +50,20 @@ std::unique_ptr<QObject> createAmongScreens(QQmlEngine &engine, const QByteArray
     return object;
 }
 
+// A battery check that ends on its result without any values.
+class ValuelessBatteryFlow : public BatteryDiagnosticViewModel
+{
+public:
+    using BatteryDiagnosticViewModel::BatteryDiagnosticViewModel;
+
+private:
+    QCoro::Task<> run(Ticket) override
+    {
+        setPhaseValue(static_cast<int>(Phase::result));
+        co_return;
+    }
+};
+
 void finishBattery(ScreenHarness &harness)
 {
     harness.press(QStringLiteral("moduleCard_battery"));
@@ -73,6 +90,8 @@ private slots:
     void batteryCardLeadsThroughTheCheck();
     void resultShowsValuesInGermanFormat();
     void missingValuesShowADash();
+    void showsOutsideDataAsPlainText_data();
+    void showsOutsideDataAsPlainText();
     void repairButtonOnlyForADueReplacementWithAPage_data();
     void repairButtonOnlyForADueReplacementWithAPage();
     void repairButtonOpensTheFamilysPage();
@@ -179,29 +198,86 @@ void ScreenTest::missingValuesShowADash()
              QStringLiteral("Momentaner Ladezustand"));
 }
 
+void ScreenTest::showsOutsideDataAsPlainText_data()
+{
+    QTest::addColumn<QString>("module");
+    // The Text's objectName, after the name of an item it sits in where needed.
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown");
+
+    const QString process = QStringLiteral(R"(<font size="7" color="red">HUGE <b>kernel_task)");
+    QTest::newRow("model identifier") << "battery"
+                                      << "resultSubtitle"
+                                      << "MacBook Air · MacBookAir10,1<i>";
+    QTest::newRow("battery condition") << "battery"
+                                       << "metricCondition/metricValue"
+                                       << "<b>Normal";
+    QTest::newRow("flagged process") << "system"
+                                     << "flaggedProcess0/processName" << process;
+    QTest::newRow("listed process") << "system"
+                                    << "processListName" << process;
+    QTest::newRow("warmest sensor") << "system"
+                                    << "sensorSummary"
+                                    << "Wärmster Sensor: Temperatursensor T<b> · 61,0 °C";
+    QTest::newRow("listed sensor") << "system"
+                                   << "sensor4/sensorName"
+                                   << "Temperatursensor T<b>";
+}
+
+void ScreenTest::showsOutsideDataAsPlainText()
+{
+    QFETCH(QString, module);
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
+
+    ScreenHarness harness(SystemMachines::markup());
+    harness.press(QStringLiteral("moduleCard_") + module);
+    DiagnosticFlow *flow = harness.shell().flow(module);
+    QVERIFY(harness.advanceUntil([flow] { return flow->phaseName() == QLatin1String("result"); }));
+    harness.advance(400ms);
+    if (module == QLatin1String("system")) {
+        harness.press(QStringLiteral("sensorListToggle"));
+        harness.press(QStringLiteral("processListToggle"));
+    }
+
+    const QStringList names = text.split(QLatin1Char('/'));
+    QQuickItem *item = harness.find(names.first());
+    if (item && names.size() > 1)
+        item = item->findChild<QQuickItem *>(names.last());
+    QVERIFY(item);
+    QCOMPARE(item->property("text").toString(), shown);
+    QCOMPARE(item->property("textFormat").toInt(), int(Qt::PlainText));
+}
+
 void ScreenTest::repairButtonOnlyForADueReplacementWithAPage_data()
 {
     QTest::addColumn<SimulatedMachine>("machine");
     QTest::addColumn<QString>("verdictTitle");
+    QTest::addColumn<QColor>("tint");
     QTest::addColumn<bool>("shown");
 
-    QTest::newRow("good Air") << BatteryMachines::healthyAir() << "Akku-Wechsel nicht notwendig" << false;
-    QTest::newRow("soon Pro") << BatteryMachines::agingPro() << "Akku-Wechsel steht bald bevor" << true;
-    QTest::newRow("replace Pro") << BatteryMachines::wornOutPro() << "Akku-Wechsel notwendig" << true;
+    const QColor good(17, 111, 53), warning(238, 132, 31), problem(202, 63, 54), neutral(104, 108, 105);
+    QTest::newRow("good Air") << BatteryMachines::healthyAir() << "Akku-Wechsel nicht notwendig" << good << false;
+    QTest::newRow("soon Pro") << BatteryMachines::agingPro() << "Akku-Wechsel steht bald bevor" << warning << true;
+    QTest::newRow("replace Pro") << BatteryMachines::wornOutPro() << "Akku-Wechsel notwendig" << problem << true;
     QTest::newRow("replace MacBook without page")
-        << BatteryMachines::wornOutMacBook() << "Akku-Wechsel notwendig" << false;
-    QTest::newRow("unavailable Air") << BatteryMachines::sparseAir() << "Bewertung nicht vollständig möglich" << false;
+        << BatteryMachines::wornOutMacBook() << "Akku-Wechsel notwendig" << problem << false;
+    QTest::newRow("unavailable Air") << BatteryMachines::sparseAir() << "Bewertung nicht vollständig möglich"
+                                     << neutral << false;
 }
 
 void ScreenTest::repairButtonOnlyForADueReplacementWithAPage()
 {
     QFETCH(SimulatedMachine, machine);
     QFETCH(QString, verdictTitle);
+    QFETCH(QColor, tint);
     QFETCH(bool, shown);
 
     ScreenHarness harness(machine);
     finishBattery(harness);
     QCOMPARE(harness.text(QStringLiteral("verdictTitle")), verdictTitle);
+    // The health card wears the verdict's tint.
+    QCOMPARE(harness.find(QStringLiteral("metricHealth"))->property("tint").value<QColor>(), tint);
     QCOMPARE(harness.isShown(QStringLiteral("batteryRepairButton")), shown);
 }
 
@@ -242,20 +318,13 @@ void ScreenTest::errorScreenRetriesAndLeaves()
 void ScreenTest::resultWithoutEvaluationShowsTheFallback()
 {
     ScreenHarness harness(BatteryMachines::healthyAir());
-    const auto view = createAmongScreens(*qmlEngine(harness.window()->contentItem()), R"(
-        import QtQuick
-        BatteryModuleView {
-            model: QtObject {
-                property string phaseName: "result"
-                property var batterySnapshot: ({ familyName: "MacBook Air", modelIdentifier: "MacBookAir10,1" })
-                property var batteryEvaluation: null
-                property string errorMessage: ""
-            }
-        })");
-    QVERIFY(view);
-    auto *message = view->findChild<QQuickItem *>(QStringLiteral("errorMessage"));
-    QVERIFY(message);
-    QCOMPARE(message->property("text").toString(),
+    harness.shell().registerModule(
+        DiagnosisModule::battery,
+        new ValuelessBatteryFlow(makeFakePlatform(BatteryMachines::healthyAir()), harness.clock()),
+        QStringLiteral("BatteryModuleView.qml"));
+    harness.press(QStringLiteral("moduleCard_battery"));
+    QCOMPARE(harness.shell().batteryModel()->phaseName(), QStringLiteral("result"));
+    QCOMPARE(harness.text(QStringLiteral("errorMessage")),
              QStringLiteral("Die Akku-Diagnose konnte nicht abgeschlossen werden."));
 }
 

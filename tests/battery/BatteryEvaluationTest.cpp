@@ -1,4 +1,5 @@
 #include "battery/BatteryEvaluation.h"
+#include "battery/BatteryMetrics.h"
 
 #include <QTest>
 
@@ -145,6 +146,68 @@ private slots:
         QCOMPARE(evaluation.explanation,
                  QStringLiteral("Die Batterie wurde erkannt, die für eine eindeutige Bewertung benötigten Werte waren "
                                 "jedoch nicht vollständig verfügbar."));
+    }
+
+    // The result screen's cards carry their own thresholds and words.
+    void tintsTheMetricCards_data()
+    {
+        QTest::addColumn<BatterySnapshot>("input");
+        QTest::addColumn<Tint>("cycles");
+        QTest::addColumn<Tint>("condition");
+        QTest::newRow("nothing known") << BatterySnapshot {} << Tint::Neutral << Tint::Neutral;
+        QTest::newRow("499 cycles, normal") << snapshot({}, 499, "Normal") << Tint::Good << Tint::Good;
+        QTest::newRow("500 cycles, service")
+            << snapshot({}, 500, "Service Recommended") << Tint::Warning << Tint::Problem;
+        QTest::newRow("800 cycles, to be serviced")
+            << snapshot({}, 800, "Batterie warten") << Tint::Warning << Tint::Problem;
+        QTest::newRow("801 cycles, replace soon")
+            << snapshot({}, 801, "Replace Soon") << Tint::Problem << Tint::Problem;
+        QTest::newRow("exchange, any case") << snapshot({}, 0, "AUSTAUSCH") << Tint::Good << Tint::Problem;
+        QTest::newRow("a word the list lacks") << snapshot({}, 1, "Defekt") << Tint::Good << Tint::Good;
+    }
+    void tintsTheMetricCards()
+    {
+        QFETCH(BatterySnapshot, input);
+        QFETCH(Tint, cycles);
+        QFETCH(Tint, condition);
+        const BatteryMetrics metrics = batteryMetrics(input, Tint::Warning);
+        QCOMPARE(metrics.cycles.tint, cycles);
+        QCOMPARE(metrics.condition.tint, condition);
+        QCOMPARE(metrics.health.tint, Tint::Warning);
+    }
+
+    void describesTheCharge_data()
+    {
+        QTest::addColumn<std::optional<bool>>("charging");
+        QTest::addColumn<std::optional<bool>>("externalPower");
+        QTest::addColumn<QString>("symbol");
+        QTest::addColumn<QString>("subtitle");
+        QTest::newRow("charging") << std::optional(true) << std::optional(true) << "bolt.fill"
+                                  << "Akku wird derzeit geladen";
+        QTest::newRow("plugged in, full") << std::optional(false) << std::optional(true) << "battery.50"
+                                          << "Netzteil ist angeschlossen";
+        QTest::newRow("on battery") << std::optional(false) << std::optional(false) << "battery.50"
+                                    << "Momentaner Ladezustand";
+        QTest::newRow("unknown") << std::optional<bool>() << std::optional<bool>() << "battery.50"
+                                 << "Momentaner Ladezustand";
+    }
+    void describesTheCharge()
+    {
+        QFETCH(std::optional<bool>, charging);
+        QFETCH(std::optional<bool>, externalPower);
+        QFETCH(QString, symbol);
+        QFETCH(QString, subtitle);
+        BatterySnapshot input;
+        input.isCharging = charging;
+        input.externalPowerConnected = externalPower;
+        const MetricCard charge = batteryMetrics(input, Tint::Good).charge;
+        QCOMPARE(charge.symbol, symbol);
+        QCOMPARE(charge.subtitle, subtitle);
+    }
+
+    void unusableHealthShowsADash()
+    {
+        QCOMPARE(batteryMetrics(snapshot(qQNaN(), {}, {}), Tint::Neutral).health.value, QStringLiteral("–"));
     }
 };
 

@@ -69,4 +69,16 @@ SimulatedMachine withoutSmc()
     return machine;
 }
 
+SimulatedMachine markup()
+{
+    SimulatedMachine machine = coolAir();
+    machine.hwModel = QStringLiteral("MacBookAir10,1<i>");
+    machine.batteryProperties->insert(QStringLiteral("Condition"), QStringLiteral("<b>Normal"));
+    machine.smcKeys.append(sp78Key("T<b>", 61.0));
+    machine.processRounds = rounds({
+        {666, 132.0, 640.0, R"(/usr/local/bin/<font size="7" color="red">HUGE <b>kernel_task)"},
+    });
+    return machine;
+}
+
 } // namespace SystemMachines

@@ -11,4 +11,7 @@ SimulatedMachine coolAir();
 SimulatedMachine overheatedPro();
 // A MacBook whose SMC cannot be read; only the operating system's state counts.
 SimulatedMachine withoutSmc();
+// A MacBook Air whose model identifier, battery condition, busiest background
+// process and warmest sensor are named in markup.
+SimulatedMachine markup();
 } // namespace SystemMachines

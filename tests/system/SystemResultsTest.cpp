@@ -1,5 +1,7 @@
+#include "system/ProcessLoadOverview.h"
 #include "system/SensorTint.h"
-#include "system/SystemVariants.h"
+#include "system/SystemResult.h"
+#include "system/TemperatureOverview.h"
 #include "system/TemperatureSummaryText.h"
 
 #include <QTest>
@@ -37,22 +39,22 @@ private slots:
     {
         QTest::addColumn<ThermalSensorCategory>("category");
         QTest::addColumn<double>("celsius");
-        QTest::addColumn<QString>("tint");
-        QTest::newRow("cpu below elevated") << ThermalSensorCategory::cpu << 84.9 << "good";
-        QTest::newRow("cpu at elevated") << ThermalSensorCategory::cpu << 85.0 << "warning";
-        QTest::newRow("cpu at cleaning") << ThermalSensorCategory::cpu << 95.0 << "problem";
-        QTest::newRow("battery at 41") << ThermalSensorCategory::battery << 41.0 << "warning";
-        QTest::newRow("battery at 45") << ThermalSensorCategory::battery << 45.0 << "problem";
-        QTest::newRow("storage at 60") << ThermalSensorCategory::storage << 60.0 << "warning";
-        QTest::newRow("other at 79") << ThermalSensorCategory::other << 79.0 << "good";
+        QTest::addColumn<Tint>("tint");
+        QTest::newRow("cpu below elevated") << ThermalSensorCategory::cpu << 84.9 << Tint::Good;
+        QTest::newRow("cpu at elevated") << ThermalSensorCategory::cpu << 85.0 << Tint::Warning;
+        QTest::newRow("cpu at cleaning") << ThermalSensorCategory::cpu << 95.0 << Tint::Problem;
+        QTest::newRow("battery at 41") << ThermalSensorCategory::battery << 41.0 << Tint::Warning;
+        QTest::newRow("battery at 45") << ThermalSensorCategory::battery << 45.0 << Tint::Problem;
+        QTest::newRow("storage at 60") << ThermalSensorCategory::storage << 60.0 << Tint::Warning;
+        QTest::newRow("other at 79") << ThermalSensorCategory::other << 79.0 << Tint::Good;
     }
     void tintsSensorsByTheirCategory()
     {
         QFETCH(ThermalSensorCategory, category);
         QFETCH(double, celsius);
-        QFETCH(QString, tint);
+        QFETCH(Tint, tint);
         QCOMPARE(sensorTint(sensor("T000", "x", category, celsius)), tint);
-        QCOMPARE(sensorTint(std::nullopt), QStringLiteral("neutral"));
+        QCOMPARE(sensorTint(std::nullopt), Tint::Neutral);
     }
 
     void summarisesSensorsForTheClipboard()
@@ -78,26 +80,20 @@ private slots:
                                      sensor("TB0T", "Batterie", ThermalSensorCategory::battery, 41.0, 41.5)},
                                     SystemThermalState::nominal,
                                     QString()};
-        const QVariantMap shown = toVariantMap(report);
-        const QVariantList cards = shown.value("cards").toList();
-        QCOMPARE(cards.size(), 4);
-        const auto card = [&cards](int index, const char *field) {
-            return cards[index].toMap().value(field).toString();
-        };
-        QCOMPARE(card(0, "title"), QStringLiteral("CPU / SoC"));
-        QCOMPARE(card(0, "value"), QStringLiteral("66,0 °C"));
-        QCOMPARE(card(0, "detail"), QStringLiteral("Spitze 68,0 °C")); // the first of two equally warm
-        QCOMPARE(card(0, "tint"), QStringLiteral("good"));
-        QCOMPARE(card(1, "value"), QStringLiteral("–"));
-        QCOMPARE(card(1, "detail"), QStringLiteral("Kein Sensor"));
-        QCOMPARE(card(1, "tint"), QStringLiteral("neutral"));
-        QCOMPARE(card(2, "tint"), QStringLiteral("warning"));
-        QCOMPARE(card(3, "title"), QStringLiteral("SSD / Speicher"));
-        QCOMPARE(shown.value("hottest").toString(), QStringLiteral("Wärmster Sensor: CPU Die · 66,0 °C"));
+        const TemperatureOverview shown = temperatureOverview(report);
+        QCOMPARE(shown.cards.size(), 4);
+        // The first of two equally warm sensors.
+        QCOMPARE(shown.cards[0], (TemperatureCard {"CPU / SoC", "66,0 °C", "Spitze 68,0 °C", Tint::Good}));
+        QCOMPARE(shown.cards[1], (TemperatureCard {"GPU", "–", "Kein Sensor", Tint::Neutral}));
+        QCOMPARE(shown.cards[2].tint, Tint::Warning);
+        QCOMPARE(shown.cards[3].title, QStringLiteral("SSD / Speicher"));
+        QCOMPARE(shown.summary, QStringLiteral("Wärmster Sensor: CPU Die · 66,0 °C"));
+        QCOMPARE(shown.sensors.size(), 4);
+        QCOMPARE(shown.sensors[1], (SensorRow {"CPU Die", "TC0D · CPU / SoC", "66,0 °C"}));
 
-        const QVariantMap empty = toVariantMap(ThermalReport {});
-        QVERIFY(!empty.contains("hottest"));
-        QCOMPARE(empty.value("sensors").toList().size(), 0);
+        const TemperatureOverview empty = temperatureOverview(ThermalReport {});
+        QVERIFY(empty.summary.startsWith(QStringLiteral("Auf diesem Mac konnten keine einzelnen SMC-Sensoren")));
+        QVERIFY(empty.sensors.isEmpty());
     }
 
     void tintsFlaggedProcesses_data()
@@ -105,22 +101,19 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<double>("average");
         QTest::addColumn<double>("peak");
-        QTest::addColumn<QString>("tint");
-        QTest::newRow("sustained but below a core") << "backupd" << 99.9 << 179.9 << "warning";
-        QTest::newRow("a whole core") << "backupd" << 100.0 << 120.0 << "problem";
-        QTest::newRow("spikes") << "backupd" << 40.0 << 180.0 << "problem";
-        QTest::newRow("kernel task stays orange") << "kernel_task" << 150.0 << 200.0 << "warning";
+        QTest::addColumn<Tint>("tint");
+        QTest::newRow("sustained but below a core") << "backupd" << 99.9 << 179.9 << Tint::Warning;
+        QTest::newRow("a whole core") << "backupd" << 100.0 << 120.0 << Tint::Problem;
+        QTest::newRow("spikes") << "backupd" << 40.0 << 180.0 << Tint::Problem;
+        QTest::newRow("kernel task stays orange") << "kernel_task" << 150.0 << 200.0 << Tint::Warning;
     }
     void tintsFlaggedProcesses()
     {
         QFETCH(QString, name);
         QFETCH(double, average);
         QFETCH(double, peak);
-        QFETCH(QString, tint);
-        ProcessLoadEvaluation evaluation;
-        evaluation.flaggedProcesses = {process(qPrintable(name), ProcessOrigin::background, average, peak)};
-        const QVariantMap row = toVariantMap(evaluation).value("flagged").toList().first().toMap();
-        QCOMPARE(row.value("tint").toString(), tint);
+        QFETCH(Tint, tint);
+        QCOMPARE(flaggedProcessTint(process(qPrintable(name), ProcessOrigin::background, average, peak)), tint);
     }
 
     void writesProcessRowsInTheLocale()
@@ -128,21 +121,41 @@ private slots:
         ProcessLoadEvaluation evaluation;
         evaluation.flaggedProcesses = {process("WindowServer", ProcessOrigin::appleSystem, 12.34, 20.0)};
         evaluation.relevantProcesses = {process("backupd", ProcessOrigin::background, 1, 2)};
-        const QVariantMap shown = toVariantMap(evaluation);
-        const QVariantMap flagged = shown.value("flagged").toList().first().toMap();
-        QCOMPARE(flagged.value("symbol").toString(), QStringLiteral("gearshape.2"));
-        QCOMPARE(flagged.value("details").toString(), QStringLiteral("PID 4711 · ca. 1.234 MB RAM"));
-        QCOMPARE(flagged.value("average").toString(), QStringLiteral("Ø 12,3 %"));
-        QCOMPARE(flagged.value("peak").toString(), QStringLiteral("Spitze 20,0 %"));
-        QVERIFY(!flagged.contains("note"));
-        QCOMPARE(shown.value("relevant").toList().first().toMap().value("details").toString(),
-                 QStringLiteral("PID 4711 · ") + label(ProcessOrigin::background));
-
         ProcessLoadReport report;
         report.sampleCount = 8;
         report.durationSeconds = 3.14;
-        QCOMPARE(toVariantMap(report).value("measurement").toString(),
-                 QStringLiteral("Messdauer: 3,1 s · 8 Messpunkte"));
+
+        const ProcessLoadOverview shown = processLoadOverview(report, evaluation, true);
+        const FlaggedProcessRow &flagged = shown.flagged.first();
+        QCOMPARE(flagged.symbol, QStringLiteral("gearshape.2"));
+        QCOMPARE(flagged.details, QStringLiteral("PID 4711 · ca. 1.234 MB RAM"));
+        QCOMPARE(flagged.average, QStringLiteral("Ø 12,3 %"));
+        QCOMPARE(flagged.peak, QStringLiteral("Spitze 20,0 %"));
+        QCOMPARE(flagged.note, QString());
+        QCOMPARE(shown.relevant.first().details, QStringLiteral("PID 4711 · ") + label(ProcessOrigin::background));
+        QCOMPARE(shown.measurement, QStringLiteral("Messdauer: 3,1 s · 8 Messpunkte"));
+        QCOMPARE(shown.powerMode, QStringLiteral("Akkubetrieb"));
+        QCOMPARE(processLoadOverview(report, evaluation, false).powerMode, QStringLiteral("Netzbetrieb"));
+    }
+
+    void offersTheCleaningPageOnlyWhenDue_data()
+    {
+        QTest::addColumn<ThermalVerdict>("verdict");
+        QTest::addColumn<bool>("offered");
+        QTest::newRow("good") << ThermalVerdict::good << false;
+        QTest::newRow("elevated") << ThermalVerdict::elevated << false;
+        QTest::newRow("cleaning needed") << ThermalVerdict::cleaningNeeded << true;
+        QTest::newRow("unavailable") << ThermalVerdict::unavailable << false;
+    }
+    void offersTheCleaningPageOnlyWhenDue()
+    {
+        QFETCH(ThermalVerdict, verdict);
+        QFETCH(bool, offered);
+        ThermalEvaluation thermal;
+        thermal.verdict = verdict;
+        const SystemResult result = systemResult({}, thermal, {}, {}, true);
+        QCOMPARE(result.offersCleaning(), offered);
+        QCOMPARE(result.cleaningPage.isEmpty(), !offered);
     }
 };
 

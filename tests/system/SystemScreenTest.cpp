@@ -1,6 +1,7 @@
 #include "support/SystemMachines.h"
 #include "support/qml/ScreenHarness.h"
 
+#include <QColor>
 #include <QTest>
 
 using namespace std::chrono_literals;
@@ -70,6 +71,12 @@ private slots:
         QCOMPARE(childText(harness, "loadVerdictCard", "verdictTitle"),
                  QStringLiteral("Starke Hintergrundlast erkannt"));
         QVERIFY(harness.isShown(QStringLiteral("cleaningButton")));
+        const auto tint = [&harness](const char *item) {
+            return harness.find(QString::fromLatin1(item))->property("tint").value<QColor>();
+        };
+        QCOMPARE(tint("thermalVerdictCard"), QColor(202, 63, 54));
+        QCOMPARE(tint("miniCard2"), QColor(238, 132, 31)); // the battery at 41 °C
+        QCOMPARE(tint("flaggedProcess0"), QColor(202, 63, 54));
         QCOMPARE(harness.text(QStringLiteral("powerStatePill")), QStringLiteral("Akkubetrieb"));
         QCOMPARE(childText(harness, "flaggedProcess0", "processName"), QStringLiteral("cloudsafe-backupd"));
         QVERIFY(!harness.isShown(QStringLiteral("noFlaggedProcesses")));

@@ -94,6 +94,8 @@ void Tour::render_data()
     QTest::newRow("14-system-cleaning-pro-lists") << SystemMachines::overheatedPro() << Scene(openSystemLists);
     QTest::newRow("15-system-without-smc") << SystemMachines::withoutSmc() << Scene(finishSystemCheck);
     QTest::newRow("16-system-without-smc-lists") << SystemMachines::withoutSmc() << Scene(openSystemLists);
+    QTest::newRow("17-battery-markup") << SystemMachines::markup() << Scene(finishBattery);
+    QTest::newRow("18-system-markup-lists") << SystemMachines::markup() << Scene(openSystemLists);
     QTest::newRow("10-placeholder-module")
         << BatteryMachines::healthyAir()
         << Scene([](ScreenHarness &harness) { harness.press(QStringLiteral("moduleCard_fans")); });

@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QQuickStyle>
+#include <QRegularExpression>
 #include <QTest>
 #include <QThread>
 #include <QThreadPool>
@@ -41,6 +42,8 @@ ScreenHarness::ScreenHarness(const SimulatedMachine &machine, QSize size)
     : m_shell(makeFakePlatform(machine), m_clock, std::make_shared<RecordingSleeper>())
 {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    // A screen's runtime error (a failed binding, a missing property) fails the test.
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("^qrc:/Quarzlinde/")));
     // The style can be chosen only before the first window of the process.
     static const bool styled = [] {
         QQuickStyle::setStyle(QStringLiteral("Basic"));
