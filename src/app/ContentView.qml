@@ -76,7 +76,7 @@ Item {
                 shell: content.shell
                 // The shown screen takes the keyboard, so keys never reach the
                 // card that started it.
-                onLoaded: moduleScreen.item.forceActiveFocus()
+                onLoaded: moduleScreen.forceActiveFocus()
             }
             Connections {
                 target: content.shell

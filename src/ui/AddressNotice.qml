@@ -5,7 +5,7 @@ import Quarzlinde
 Rectangle {
     id: notice
     objectName: "addressNotice"
-    visible: LinkOpener.failedAddress.toString() !== ""
+    visible: LinkOpener.failedAddress !== ""
     implicitHeight: column.implicitHeight + 32
     radius: 14
     color: Colors.card
@@ -33,7 +33,7 @@ Rectangle {
             readOnly: true
             selectByMouse: true
             textFormat: TextEdit.PlainText
-            text: LinkOpener.failedAddress.toString()
+            text: LinkOpener.failedAddress
             color: Colors.good
             font.pixelSize: 14
             font.weight: Font.DemiBold

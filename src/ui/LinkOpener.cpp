@@ -5,11 +5,11 @@
 bool LinkOpener::open(const QUrl &address)
 {
     const bool opened = QDesktopServices::openUrl(address);
-    setFailedAddress(opened ? QUrl() : address);
+    setFailedAddress(opened ? QString() : address.toString());
     return opened;
 }
 
-void LinkOpener::setFailedAddress(const QUrl &address)
+void LinkOpener::setFailedAddress(const QString &address)
 {
     if (m_failedAddress == address)
         return;

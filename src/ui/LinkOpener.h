@@ -11,12 +11,13 @@ class LinkOpener : public QObject
     Q_OBJECT
     QML_ELEMENT
     QML_SINGLETON
-    Q_PROPERTY(QUrl failedAddress READ failedAddress NOTIFY failedAddressChanged)
+    Q_PROPERTY(QString failedAddress READ failedAddress NOTIFY failedAddressChanged)
 
 public:
     using QObject::QObject;
 
-    QUrl failedAddress() const { return m_failedAddress; }
+    // Empty while every address was taken.
+    QString failedAddress() const { return m_failedAddress; }
     Q_INVOKABLE bool open(const QUrl &address);
     Q_INVOKABLE void dismiss() { setFailedAddress({}); }
 
@@ -24,7 +25,7 @@ signals:
     void failedAddressChanged();
 
 private:
-    void setFailedAddress(const QUrl &address);
+    void setFailedAddress(const QString &address);
 
-    QUrl m_failedAddress;
+    QString m_failedAddress;
 };

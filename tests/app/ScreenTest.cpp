@@ -262,8 +262,8 @@ void ScreenTest::repairButtonOnlyForADueReplacementWithAPage_data()
     QTest::newRow("replace Pro") << BatteryMachines::wornOutPro() << "Akku-Wechsel notwendig" << problem << true;
     QTest::newRow("replace MacBook without page")
         << BatteryMachines::wornOutMacBook() << "Akku-Wechsel notwendig" << problem << false;
-    QTest::newRow("unavailable Air") << BatteryMachines::sparseAir() << "Bewertung nicht vollständig möglich"
-                                     << neutral << false;
+    QTest::newRow("unavailable Air") << BatteryMachines::sparseAir() << "Bewertung nicht vollständig möglich" << neutral
+                                     << false;
 }
 
 void ScreenTest::repairButtonOnlyForADueReplacementWithAPage()
