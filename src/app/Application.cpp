@@ -2,10 +2,38 @@
 
 #include "app/AppShell.h"
 #include "flow/Clock.h"
+#include "platform/tools/ChildProcess.h"
 
 #include <QGuiApplication>
 #include <QQmlApplicationEngine>
 #include <QQuickStyle>
+
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+// Long enough for the teardown once sampling has run out, which hands the
+// clipboard on; short enough that a relaunch finds no process left.
+constexpr auto teardownGrace = 500ms;
+
+// Measurements are waited for no longer than the grace: their pauses end and
+// their child processes die at once; a read that still hangs is cut off with
+// the whole process.
+void endWithinTeardownGrace(int exitCode)
+{
+    ThreadSleeper::endAllSleeps();
+    endChildProcesses();
+    std::thread([exitCode] {
+        std::this_thread::sleep_for(teardownGrace);
+        std::_Exit(exitCode);
+    }).detach();
+}
+
+} // namespace
 
 int runApplication(int argc, char **argv, Platform platform)
 {
@@ -22,5 +50,7 @@ int runApplication(int argc, char **argv, Platform platform)
         Qt::QueuedConnection);
     engine.setInitialProperties({{QStringLiteral("shell"), QVariant::fromValue(&shell)}});
     engine.load(QUrl(QStringLiteral("qrc:/Quarzlinde/Main.qml")));
-    return app.exec();
+    const int exitCode = app.exec();
+    endWithinTeardownGrace(exitCode);
+    return exitCode;
 }

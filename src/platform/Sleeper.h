@@ -16,4 +16,7 @@ class ThreadSleeper : public Sleeper
 {
 public:
     void sleep(std::chrono::milliseconds duration) const override;
+    // For quitting: ends every pause now and makes every later one return at
+    // once, so sampling runs out instead of holding the process.
+    static void endAllSleeps();
 };

@@ -56,8 +56,8 @@ SystemDiagnosticViewModel::SystemDiagnosticViewModel(Platform platform, Clock &c
     m_measurements.setMaxThreadCount(measurementThreads);
 }
 
-// The measurements hold copies of what they use; waiting for them keeps no
-// thread running past the window.
+// The measurements hold copies of what they use. When the application quits
+// their pauses and child processes have ended already, so this wait is short.
 SystemDiagnosticViewModel::~SystemDiagnosticViewModel()
 {
     m_measurements.waitForDone();

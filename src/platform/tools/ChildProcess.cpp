@@ -5,10 +5,62 @@
 #include <QProcessEnvironment>
 
 #include <algorithm>
+#include <mutex>
+#include <set>
+
+#include <signal.h>
 
 namespace {
 
 constexpr int terminationGraceMs = 500;
+
+// The children running on any thread, so that quitting can end them without
+// waiting for the threads that run them.
+struct RunningChildren
+{
+    std::mutex mutex;
+    std::set<qint64> pids;
+    bool ended = false;
+};
+
+RunningChildren &runningChildren()
+{
+    // Never destroyed: a worker may still run when the process ends.
+    static auto *children = new RunningChildren;
+    return *children;
+}
+
+// Starts the process unless quitting began, and keeps its id while it runs.
+// The id is dropped a moment after the process was reaped, far too soon for
+// the system to hand it to another process.
+class RunningChild
+{
+public:
+    explicit RunningChild(QProcess &process)
+    {
+        RunningChildren &children = runningChildren();
+        const std::lock_guard lock(children.mutex);
+        if (children.ended)
+            return;
+        process.start(QIODevice::ReadOnly);
+        m_pid = process.processId();
+        if (m_pid > 0)
+            children.pids.insert(m_pid);
+    }
+    ~RunningChild()
+    {
+        RunningChildren &children = runningChildren();
+        const std::lock_guard lock(children.mutex);
+        children.pids.erase(m_pid);
+    }
+    RunningChild(const RunningChild &) = delete;
+    RunningChild &operator=(const RunningChild &) = delete;
+
+    bool started() const { return m_pid > 0; }
+
+private:
+    qint64 m_pid = 0;
+};
 
 void stop(QProcess &process)
 {
@@ -34,8 +86,8 @@ ChildProcessResult runChildProcess(const ChildProcessRequest &request)
         environment.insert(it.key(), it.value());
     process.setProcessEnvironment(environment);
 
-    process.start(QIODevice::ReadOnly);
-    if (!process.waitForStarted(static_cast<int>(request.timeLimit.count())))
+    const RunningChild child(process);
+    if (!child.started() || !process.waitForStarted(static_cast<int>(request.timeLimit.count())))
         return result;
     result.launched = true;
 
@@ -64,4 +116,13 @@ ChildProcessResult runChildProcess(const ChildProcessRequest &request)
     result.crashed = process.exitStatus() == QProcess::CrashExit;
     result.exitCode = process.exitCode();
     return result;
+}
+
+void endChildProcesses()
+{
+    RunningChildren &children = runningChildren();
+    const std::lock_guard lock(children.mutex);
+    children.ended = true;
+    for (const qint64 pid : children.pids)
+        ::kill(static_cast<pid_t>(pid), SIGKILL);
 }

@@ -32,3 +32,7 @@ struct ChildProcessResult
 // Runs a child process to its end, blocking the calling thread. A process
 // still running at the time limit is terminated, and killed if it resists.
 ChildProcessResult runChildProcess(const ChildProcessRequest &request);
+
+// For quitting: kills every child process still running, at once, and makes
+// every later runChildProcess fail without launching. Safe from any thread.
+void endChildProcesses();
