@@ -81,6 +81,15 @@ private slots:
         const std::vector<Sample> steps {{0, 0.03},    {0, 0.14},    {300, 0.31}, {720, 0.49},
                                          {1180, 0.67}, {1610, 0.82}, {2130, 0.93}};
         QCOMPARE(std::vector<Sample>(bench.samples.begin(), bench.samples.end() - 1), steps);
+        const QStringList texts {"Temperatursensoren werden vorbereitet …",
+                                 "Temperatursensoren werden erkannt …",
+                                 "CPU-, GPU- und Akkutemperaturen werden gelesen …",
+                                 "Temperaturen werden mehrfach geprüft …",
+                                 "Kühlung und thermischer Systemstatus werden bewertet …",
+                                 "Akku- & hardware-relevante Hintergrundaktivitäten werden geprüft …",
+                                 "Systembelastung wird bewertet …",
+                                 "Temperatur- & Systemcheck abgeschlossen"};
+        QCOMPARE(bench.recorder.texts, texts);
         // Done once the last pause is over and the measurements have handed over.
         const Sample done = bench.samples.back();
         QCOMPARE(done.value, 1.0);
