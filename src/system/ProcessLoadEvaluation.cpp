@@ -1,6 +1,6 @@
 #include "system/ProcessLoadEvaluation.h"
 
-#include "system/FormatOneDecimal.h"
+#include "machine/FormatOneDecimal.h"
 #include "system/ProcessRating.h"
 
 #include <algorithm>

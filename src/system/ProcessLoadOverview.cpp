@@ -1,6 +1,6 @@
 #include "system/ProcessLoadOverview.h"
 
-#include "system/FormatOneDecimal.h"
+#include "machine/FormatOneDecimal.h"
 
 #include <QLocale>
 

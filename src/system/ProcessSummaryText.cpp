@@ -1,6 +1,6 @@
 #include "system/ProcessSummaryText.h"
 
-#include "system/FormatOneDecimal.h"
+#include "machine/FormatOneDecimal.h"
 
 #include <QLocale>
 #include <QStringList>

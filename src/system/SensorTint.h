@@ -1,6 +1,6 @@
 #pragma once
 
-#include "system/TemperatureSensor.h"
+#include "machine/TemperatureSensor.h"
 #include "ui/Tint.h"
 
 #include <optional>

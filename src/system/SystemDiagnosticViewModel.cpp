@@ -1,10 +1,10 @@
 #include "system/SystemDiagnosticViewModel.h"
 
 #include "flow/SidebarStep.h"
+#include "machine/ThermalSampling.h"
 #include "system/ProcessReader.h"
 #include "system/ProcessSummaryText.h"
 #include "system/TemperatureSummaryText.h"
-#include "system/ThermalSampling.h"
 
 #include <QClipboard>
 #include <QCoro/QCoroFuture>

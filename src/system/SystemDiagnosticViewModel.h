@@ -1,13 +1,13 @@
 #pragma once
 
 #include "flow/DiagnosticFlow.h"
+#include "machine/ThermalReport.h"
 #include "platform/Platform.h"
 #include "platform/Sleeper.h"
 #include "system/ProcessLoadEvaluation.h"
 #include "system/ProcessLoadReport.h"
 #include "system/SystemResult.h"
 #include "system/ThermalEvaluation.h"
-#include "system/ThermalReport.h"
 
 #include <QThreadPool>
 

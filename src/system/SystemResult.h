@@ -1,11 +1,11 @@
 #pragma once
 
+#include "machine/ThermalReport.h"
 #include "system/ProcessLoadEvaluation.h"
 #include "system/ProcessLoadOverview.h"
 #include "system/ProcessLoadReport.h"
 #include "system/TemperatureOverview.h"
 #include "system/ThermalEvaluation.h"
-#include "system/ThermalReport.h"
 #include "ui/VerdictLook.h"
 
 #include <QUrl>

@@ -1,6 +1,6 @@
 #include "system/TemperatureOverview.h"
 
-#include "system/FormatOneDecimal.h"
+#include "machine/FormatOneDecimal.h"
 #include "system/SensorTint.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "system/ThermalReport.h"
+#include "machine/ThermalReport.h"
 #include "ui/Tint.h"
 
 #include <QList>

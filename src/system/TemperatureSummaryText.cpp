@@ -1,6 +1,6 @@
 #include "system/TemperatureSummaryText.h"
 
-#include "system/FormatOneDecimal.h"
+#include "machine/FormatOneDecimal.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #include "system/ThermalEvaluation.h"
 
-#include "system/FormatOneDecimal.h"
+#include "machine/FormatOneDecimal.h"
 
 namespace {
 

@@ -1,3 +1,4 @@
+#include "machine/ThermalSampling.h"
 #include "support/FakeSmc.h"
 #include "support/FlowBench.h"
 #include "support/RecordingSleeper.h"
@@ -5,7 +6,6 @@
 #include "system/ProcessSummaryText.h"
 #include "system/SystemDiagnosticViewModel.h"
 #include "system/TemperatureSummaryText.h"
-#include "system/ThermalSampling.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,11 +1,11 @@
 #include "platform/linux/LinuxBatteryService.h"
 #include "battery/BatteryEvaluation.h"
 #include "machine/BatteryReader.h"
+#include "machine/ThermalSampling.h"
 #include "platform/linux/LinuxHardwareOverview.h"
 #include "platform/linux/LinuxPowerSource.h"
 #include "platform/linux/LinuxSystemControl.h"
 #include "support/FakeTree.h"
-#include "system/ThermalSampling.h"
 
 #include <QTest>
 

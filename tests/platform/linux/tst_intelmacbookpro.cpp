@@ -1,10 +1,10 @@
+#include "machine/ThermalSampling.h"
 #include "platform/linux/LinuxBatteryService.h"
 #include "platform/linux/LinuxSmcTransport.h"
 #include "support/FakeApplesmc.h"
 #include "support/FakePlatform.h"
 #include "support/RecordingSleeper.h"
 #include "support/SensorComparison.h"
-#include "system/ThermalSampling.h"
 
 #include <QTest>
 

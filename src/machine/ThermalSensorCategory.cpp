@@ -1,4 +1,4 @@
-#include "system/ThermalSensorCategory.h"
+#include "machine/ThermalSensorCategory.h"
 
 QString rawValue(ThermalSensorCategory category)
 {

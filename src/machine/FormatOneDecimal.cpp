@@ -1,4 +1,4 @@
-#include "system/FormatOneDecimal.h"
+#include "machine/FormatOneDecimal.h"
 
 #include <QLocale>
 

@@ -1,11 +1,11 @@
+#include "machine/ThermalSampling.h"
+#include "machine/SensorCatalogue.h"
 #include "platform/smc/SmcAccess.h"
 #include "support/FakePlatform.h"
 #include "support/FakeSmc.h"
 #include "support/FixedThermalState.h"
 #include "support/RecordingSleeper.h"
 #include "support/SensorComparison.h"
-#include "system/SensorCatalogue.h"
-#include "system/ThermalSampling.h"
 
 #include <QTest>
 
@@ -253,4 +253,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(ThermalSamplingTest)
-#include "tst_thermalsampling.moc"
+#include "ThermalSamplingTest.moc"

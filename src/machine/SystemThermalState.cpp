@@ -1,4 +1,4 @@
-#include "system/SystemThermalState.h"
+#include "machine/SystemThermalState.h"
 
 SystemThermalState systemThermalState(std::optional<qint64> osValue)
 {

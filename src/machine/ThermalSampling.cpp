@@ -1,8 +1,8 @@
-#include "system/ThermalSampling.h"
+#include "machine/ThermalSampling.h"
 
+#include "machine/SensorCatalogue.h"
 #include "platform/smc/SmcAccess.h"
 #include "platform/smc/SmcLineParsers.h"
-#include "system/SensorCatalogue.h"
 
 #include <QMap>
 

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "machine/ThermalReport.h"
 #include "platform/BatteryService.h"
 #include "platform/Platform.h"
 #include "platform/Sleeper.h"
 #include "platform/SmcTransport.h"
 #include "platform/smc/RawTemperatureSample.h"
-#include "system/ThermalReport.h"
 
 #include <QList>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "system/ThermalSensorCategory.h"
+#include "machine/ThermalSensorCategory.h"
 
 #include <QList>
 #include <QString>

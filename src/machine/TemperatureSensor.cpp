@@ -1,4 +1,4 @@
-#include "system/TemperatureSensor.h"
+#include "machine/TemperatureSensor.h"
 
 std::optional<TemperatureSensor> hottestSensor(const QList<TemperatureSensor> &sensors)
 {

@@ -1,4 +1,4 @@
-#include "system/SensorCatalogue.h"
+#include "machine/SensorCatalogue.h"
 
 #include <QHash>
 

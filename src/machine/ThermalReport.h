@@ -1,7 +1,7 @@
 #pragma once
 
-#include "system/SystemThermalState.h"
-#include "system/TemperatureSensor.h"
+#include "machine/SystemThermalState.h"
+#include "machine/TemperatureSensor.h"
 
 #include <QList>
 #include <QString>
