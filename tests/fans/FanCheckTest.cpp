@@ -1,0 +1,109 @@
+#include "fans/FanCheck.h"
+#include "support/FakeSmc.h"
+#include "support/FanMachines.h"
+#include "support/RecordingSleeper.h"
+
+#include <QTest>
+
+using namespace std::chrono_literals;
+using FanMachines::fanKeys;
+
+namespace {
+
+SimulatedMachine machine(QList<SmcKey> keys, std::optional<qint64> thermalState)
+{
+    SimulatedMachine simulated;
+    simulated.smcKeys = std::move(keys);
+    simulated.thermalState = thermalState;
+    return simulated;
+}
+
+SmcKey cpu(float celsius)
+{
+    return floatKey("TC0P", celsius);
+}
+
+} // namespace
+
+class FanCheckTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
+
+    void outcomes_data()
+    {
+        QTest::addColumn<SimulatedMachine>("machine");
+        QTest::addColumn<CustomerVerdict>("verdict");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<bool>("cleaning");
+        QTest::addColumn<QStringList>("details");
+
+        const QString good = QStringLiteral("Lüfter & Kühlung unauffällig");
+        const QString notice = QStringLiteral("Kühlung arbeitet – Temperaturen erhöht");
+        const QString problem = QStringLiteral("Kühlung auffällig");
+        const QString none = QStringLiteral("Keine Lüfterdaten verfügbar");
+
+        QTest::newRow("90.0 °C, fan at 100.0")
+            << machine(fanKeys(0, 100.0) << cpu(90.0f), 0) << CustomerVerdict::Notice << notice << true
+            << QStringList {"Lüfter 1: 100 RPM", "Wärmster Sensor: 90,0 °C"};
+        QTest::newRow("90.0 °C, fan at 99.9")
+            << machine(fanKeys(0, 99.9) << cpu(90.0f), 0) << CustomerVerdict::Problem << problem << true
+            << QStringList {"Lüfter 1: 100 RPM", "Wärmster Sensor: 90,0 °C"};
+        QTest::newRow("hot, fans at 0 and 2400")
+            << machine(fanKeys(0, 0) + fanKeys(1, 2400) << cpu(95.0f), 0) << CustomerVerdict::Notice << notice << true
+            << QStringList {"Lüfter 1: 0 RPM", "Lüfter 2: 2400 RPM", "Wärmster Sensor: 95,0 °C"};
+        QTest::newRow("hot, fan at 0") << machine(fanKeys(0, 0) << cpu(95.0f), 0) << CustomerVerdict::Problem << problem
+                                       << true << QStringList {"Lüfter 1: 0 RPM", "Wärmster Sensor: 95,0 °C"};
+        QTest::newRow("serious, cool sensors")
+            << machine(fanKeys(0, 2000) << cpu(50.0f), 2) << CustomerVerdict::Notice << notice << true
+            << QStringList {"Lüfter 1: 2000 RPM", "Wärmster Sensor: 50,0 °C"};
+        QTest::newRow("critical, no sensor") << machine(fanKeys(0, 1200), 3) << CustomerVerdict::Notice << notice
+                                             << true << QStringList {"Lüfter 1: 1200 RPM"};
+        QTest::newRow("fair at 89.9 °C") << machine(fanKeys(0, 1500) << cpu(89.9f), 1) << CustomerVerdict::Good << good
+                                         << false << QStringList {"Lüfter 1: 1500 RPM", "Wärmster Sensor: 89,9 °C"};
+        QTest::newRow("1800.4 and 1799.5 RPM")
+            << machine(fanKeys(0, 1800.4) + fanKeys(1, 1799.5) << cpu(60.0f), 0) << CustomerVerdict::Good << good
+            << false << QStringList {"Lüfter 1: 1800 RPM", "Lüfter 2: 1800 RPM", "Wärmster Sensor: 60,0 °C"};
+        QTest::newRow("fan 1 unreadable")
+            << machine(fanKeys(0, 1500).mid(1) + fanKeys(1, 1500) << cpu(60.0f), 0) << CustomerVerdict::Good << good
+            << false << QStringList {"Lüfter 2: 1500 RPM", "Wärmster Sensor: 60,0 °C"};
+        QTest::newRow("fanless at 45 °C") << FanMachines::fanlessAir() << CustomerVerdict::Unavailable << none << false
+                                          << QStringList {"Wärmster Sensor: 45,0 °C"};
+        QTest::newRow("fanless and hot") << machine({cpu(92.0f)}, 0) << CustomerVerdict::Unavailable << none << true
+                                         << QStringList {"Wärmster Sensor: 92,0 °C"};
+        QTest::newRow("fanless, critical") << machine({cpu(70.0f)}, 3) << CustomerVerdict::Unavailable << none << true
+                                           << QStringList {"Wärmster Sensor: 70,0 °C"};
+        QTest::newRow("no SMC, no temperature") << machine({}, std::nullopt) << CustomerVerdict::Unavailable << none
+                                                << false << QStringList {"Keine Lüfterdrehzahl verfügbar"};
+    }
+
+    void outcomes()
+    {
+        QFETCH(SimulatedMachine, machine);
+        QFETCH(CustomerVerdict, verdict);
+        QFETCH(QString, title);
+        QFETCH(bool, cleaning);
+        QFETCH(QStringList, details);
+
+        const RecordingSleeper sleeper;
+        const FanDiagnosticResult result = computeFanResult(makeFakePlatform(machine), sleeper);
+        QCOMPARE(result.verdict, verdict);
+        QCOMPARE(result.title, title);
+        QCOMPARE(result.cleaningRecommended, cleaning);
+        QCOMPARE(result.details(), details);
+        QCOMPARE(sleeper.pauses(), QList<std::chrono::milliseconds> {250ms});
+    }
+
+    void detailsRoundHalvesAwayFromZero()
+    {
+        FanDiagnosticResult result;
+        result.fans = {{0, 2190.5}, {1, 2189.49}, {2, 0.5}, {3, 0.49}};
+        QCOMPARE(fanDetailLines(result),
+                 (QStringList {"Lüfter 1: 2191 RPM", "Lüfter 2: 2189 RPM", "Lüfter 3: 1 RPM", "Lüfter 4: 0 RPM"}));
+    }
+};
+
+QTEST_GUILESS_MAIN(FanCheckTest)
+#include "FanCheckTest.moc"

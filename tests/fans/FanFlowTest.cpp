@@ -1,0 +1,189 @@
+#include "fans/FanDiagnosticViewModel.h"
+#include "support/FakeSmc.h"
+#include "support/FanMachines.h"
+#include "support/FlowBench.h"
+#include "support/ManualClock.h"
+
+#include <QMutex>
+#include <QSemaphore>
+#include <QSignalSpy>
+#include <QTest>
+#include <QThreadPool>
+
+#include <array>
+
+using namespace std::chrono_literals;
+using Phase = FanDiagnosticViewModel::Phase;
+
+namespace {
+
+// Holds each check in its pause between the temperature rounds until the
+// test lets that pause, counted from 0, end.
+class GatedSleeper : public Sleeper
+{
+public:
+    void sleep(std::chrono::milliseconds) const override
+    {
+        int pause;
+        {
+            const QMutexLocker lock(&m_mutex);
+            pause = m_pauses++;
+        }
+        m_gates.at(pause).acquire();
+    }
+    int pausesBegun() const
+    {
+        const QMutexLocker lock(&m_mutex);
+        return m_pauses;
+    }
+    void end(int pause) const { m_gates.at(pause).release(); }
+
+private:
+    mutable QMutex m_mutex;
+    mutable int m_pauses = 0;
+    mutable std::array<QSemaphore, 4> m_gates;
+};
+
+// An SMC that the test swaps for another machine's while a check runs.
+class SwappableSmc : public SmcTransport
+{
+public:
+    explicit SwappableSmc(std::shared_ptr<const SmcTransport> smc)
+        : m_smc(std::move(smc))
+    {
+    }
+    void swap(std::shared_ptr<const SmcTransport> smc)
+    {
+        const QMutexLocker lock(&m_mutex);
+        m_smc = std::move(smc);
+    }
+    SmcStatus open(SmcConnection &connection) const override { return current()->open(connection); }
+    void close(SmcConnection connection) const override { current()->close(connection); }
+
+protected:
+    SmcStatus exchange(SmcConnection connection, const SMCParamRecord &input, SMCParamRecord &output) const override
+    {
+        return current()->call(connection, input, output);
+    }
+
+private:
+    std::shared_ptr<const SmcTransport> current() const
+    {
+        const QMutexLocker lock(&m_mutex);
+        return m_smc;
+    }
+    mutable QMutex m_mutex;
+    std::shared_ptr<const SmcTransport> m_smc;
+};
+
+void waitForReadings()
+{
+    QThreadPool::globalInstance()->waitForDone();
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+class FanFlowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        // Two checks may wait in their pauses at once.
+        QThreadPool::globalInstance()->setMaxThreadCount(4);
+    }
+
+    void checkRunsFromStartToResult()
+    {
+        const auto sleeper = std::make_shared<GatedSleeper>();
+        ManualClock clock;
+        FanDiagnosticViewModel model(makeFakePlatform(FanMachines::twoFanPro()), clock, sleeper);
+        FlowBench bench(model, clock);
+        QCOMPARE(model.phase(), Phase::start);
+        QCOMPARE(model.progress(), 0.0);
+        QCOMPARE(model.progressText(), QStringLiteral("Lüfter werden gesucht …"));
+        QVERIFY(!model.hasResult());
+
+        model.start();
+        QCOMPARE(model.phase(), Phase::checking);
+        QCOMPARE(model.progress(), 0.18);
+        QCOMPARE(model.sidebarStep(), 3);
+        QVERIFY(!model.hasResult());
+        sleeper->end(0);
+        QTRY_COMPARE(model.phase(), Phase::result);
+
+        QCOMPARE(model.sidebarStep(), 4);
+        QCOMPARE(model.result().verdict, CustomerVerdict::Good);
+        QCOMPARE(model.result().fans.size(), 2);
+        const std::vector<FlowBench::Sample> progress {{0, 0.18}, {0, 1.0}};
+        QCOMPARE(bench.progress, progress);
+        QCOMPARE(bench.texts, QStringList(2, QStringLiteral("Lüfter werden gesucht …")));
+
+        model.reset();
+        QCOMPARE(model.phase(), Phase::start);
+        QCOMPARE(model.sidebarStep(), 2);
+        QCOMPARE(model.progress(), 0.0);
+        QVERIFY(!model.hasResult());
+    }
+
+    // The first check, on a fanless machine, is overtaken by a reset or by a
+    // second start on a machine with fans; it ends last and must change nothing.
+    void overtakenCheckPublishesNothing_data()
+    {
+        QTest::addColumn<bool>("startsAgain");
+        QTest::newRow("reset") << false;
+        QTest::newRow("second start") << true;
+    }
+
+    void overtakenCheckPublishesNothing()
+    {
+        QFETCH(bool, startsAgain);
+
+        Platform platform = makeFakePlatform(FanMachines::fanlessAir());
+        const auto smc = std::make_shared<SwappableSmc>(platform.smcTransport);
+        platform.smcTransport = smc;
+        const auto sleeper = std::make_shared<GatedSleeper>();
+        ManualClock clock;
+        FanDiagnosticViewModel model(platform, clock, sleeper);
+
+        model.start();
+        QTRY_COMPARE(sleeper->pausesBegun(), 1);
+        model.reset();
+        if (startsAgain) {
+            smc->swap(makeFakePlatform(FanMachines::twoFanPro()).smcTransport);
+            model.start();
+            QTRY_COMPARE(sleeper->pausesBegun(), 2);
+            sleeper->end(1);
+            QTRY_COMPARE(model.phase(), Phase::result);
+        }
+
+        QSignalSpy phase(&model, &DiagnosticFlow::phaseChanged);
+        QSignalSpy progress(&model, &DiagnosticFlow::progressChanged);
+        QSignalSpy results(&model, &DiagnosticFlow::resultsChanged);
+        sleeper->end(0);
+        waitForReadings();
+
+        QCOMPARE(phase.count() + progress.count() + results.count(), 0);
+        QCOMPARE(model.phase(), startsAgain ? Phase::result : Phase::start);
+        QCOMPARE(model.hasResult(), startsAgain);
+        if (startsAgain)
+            QCOMPARE(model.result().verdict, CustomerVerdict::Good);
+    }
+
+    void checkOutlivingItsModelChangesNothing()
+    {
+        const auto sleeper = std::make_shared<GatedSleeper>();
+        ManualClock clock;
+        auto *model = new FanDiagnosticViewModel(makeFakePlatform(FanMachines::twoFanPro()), clock, sleeper);
+        model->start();
+        QTRY_COMPARE(sleeper->pausesBegun(), 1);
+        delete model;
+        sleeper->end(0);
+        waitForReadings();
+    }
+};
+
+QTEST_GUILESS_MAIN(FanFlowTest)
+#include "FanFlowTest.moc"
