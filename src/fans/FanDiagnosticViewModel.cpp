@@ -23,11 +23,12 @@ QCoro::Task<> FanDiagnosticViewModel::run(Ticket ticket)
     setPhase(Phase::checking);
     setProgress(0.18, progressText());
 
-    // The reading holds its own copies, so it may outlive this object.
-    const Platform platform = m_platform;
-    const std::shared_ptr<const Sleeper> sleeper = m_sleeper;
-    const FanDiagnosticResult result =
-        co_await QtConcurrent::run([platform, sleeper] { return computeFanResult(platform, *sleeper); });
+    // The reading holds its own copies, so it may outlive this object. It is
+    // started apart from the co_await: g++ 12 destroys the temporaries of a
+    // co_await expression twice, here the lambda and its copies.
+    const QFuture<FanDiagnosticResult> reading = QtConcurrent::run(
+        [platform = m_platform, sleeper = m_sleeper] { return computeFanResult(platform, *sleeper); });
+    const FanDiagnosticResult result = co_await reading;
     if (ticket.stale())
         co_return;
 

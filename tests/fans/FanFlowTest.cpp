@@ -2,47 +2,18 @@
 #include "support/FakeSmc.h"
 #include "support/FanMachines.h"
 #include "support/FlowBench.h"
+#include "support/GatedSleeper.h"
 #include "support/ManualClock.h"
 
 #include <QMutex>
-#include <QSemaphore>
 #include <QSignalSpy>
 #include <QTest>
 #include <QThreadPool>
-
-#include <array>
 
 using namespace std::chrono_literals;
 using Phase = FanDiagnosticViewModel::Phase;
 
 namespace {
-
-// Holds each check in its pause between the temperature rounds until the
-// test lets that pause, counted from 0, end.
-class GatedSleeper : public Sleeper
-{
-public:
-    void sleep(std::chrono::milliseconds) const override
-    {
-        int pause;
-        {
-            const QMutexLocker lock(&m_mutex);
-            pause = m_pauses++;
-        }
-        m_gates.at(pause).acquire();
-    }
-    int pausesBegun() const
-    {
-        const QMutexLocker lock(&m_mutex);
-        return m_pauses;
-    }
-    void end(int pause) const { m_gates.at(pause).release(); }
-
-private:
-    mutable QMutex m_mutex;
-    mutable int m_pauses = 0;
-    mutable std::array<QSemaphore, 4> m_gates;
-};
 
 // An SMC that the test swaps for another machine's while a check runs.
 class SwappableSmc : public SmcTransport
