@@ -2,9 +2,9 @@
 #include "machine/BatteryReaderError.h"
 #include "support/BatteryMachines.h"
 #include "support/FlowBench.h"
+#include "support/GatedBatteryService.h"
 #include "support/ManualClock.h"
 
-#include <QSemaphore>
 #include <QSignalSpy>
 #include <QTest>
 #include <QThreadPool>
@@ -15,27 +15,6 @@ using namespace std::chrono_literals;
 using Phase = BatteryDiagnosticViewModel::Phase;
 
 namespace {
-
-// A battery service that answers only when the test lets it, like a tool
-// running into its time-out.
-class GatedBatteryService : public BatteryService
-{
-public:
-    explicit GatedBatteryService(std::shared_ptr<const BatteryService> inner)
-        : m_inner(std::move(inner))
-    {
-    }
-    std::optional<QVariantMap> properties(const QStringList &keys) const override
-    {
-        m_gate.acquire();
-        return m_inner->properties(keys);
-    }
-    void open() const { m_gate.release(); }
-
-private:
-    std::shared_ptr<const BatteryService> m_inner;
-    mutable QSemaphore m_gate;
-};
 
 class ThrowingBatteryService : public BatteryService
 {

@@ -1,6 +1,7 @@
 // Renders the shell and the battery screens from simulated machines to
 // build/tour/*.png for a person to look at.
 #include "support/BatteryMachines.h"
+#include "support/PowerMachines.h"
 #include "support/SystemMachines.h"
 #include "support/qml/ScreenHarness.h"
 
@@ -58,6 +59,13 @@ void openSystemLists(ScreenHarness &harness)
     result->setProperty("contentY", summary.y() - 24);
 }
 
+void finishPowerCheck(ScreenHarness &harness)
+{
+    harness.press(QStringLiteral("moduleCard_power"));
+    QVERIFY(harness.advanceUntil([&harness] { return harness.shell().powerModel()->phaseName() != "checking"; }));
+    harness.advance(400ms);
+}
+
 } // namespace
 
 void Tour::render_data()
@@ -96,9 +104,23 @@ void Tour::render_data()
     QTest::newRow("16-system-without-smc-lists") << SystemMachines::withoutSmc() << Scene(openSystemLists);
     QTest::newRow("17-battery-markup") << SystemMachines::markup() << Scene(finishBattery);
     QTest::newRow("18-system-markup-lists") << SystemMachines::markup() << Scene(openSystemLists);
+    QTest::newRow("20-power-start") << PowerMachines::chargingPro() << Scene([](ScreenHarness &harness) {
+        finishPowerCheck(harness);
+        harness.shell().powerModel()->reset();
+        harness.advance(400ms);
+    });
+    QTest::newRow("21-power-checking") << PowerMachines::chargingPro() << Scene([](ScreenHarness &harness) {
+        harness.press(QStringLiteral("moduleCard_power"));
+        harness.advance(600ms);
+    });
+    QTest::newRow("22-power-good") << PowerMachines::chargingPro() << Scene(finishPowerCheck);
+    QTest::newRow("23-power-notice") << PowerMachines::fullAir() << Scene(finishPowerCheck);
+    QTest::newRow("24-power-problem") << PowerMachines::stalledAir() << Scene(finishPowerCheck);
+    QTest::newRow("25-power-unavailable") << PowerMachines::unpluggedPro() << Scene(finishPowerCheck);
+    QTest::newRow("26-power-error") << BatteryMachines::desktop() << Scene(finishPowerCheck);
     QTest::newRow("10-placeholder-module")
         << BatteryMachines::healthyAir()
-        << Scene([](ScreenHarness &harness) { harness.press(QStringLiteral("moduleCard_fans")); });
+        << Scene([](ScreenHarness &harness) { harness.press(QStringLiteral("moduleCard_storage")); });
 }
 
 void Tour::render()

@@ -34,6 +34,17 @@ manufacturer=SMP)");
     tree.writeAttributes(supplies + "sbs-charger", "type=Mains\nonline=1");
 }
 
+// Supplies as "name:attribute=value,...;name:...".
+void writeSupplies(const FakeTree &tree, const QByteArray &layout)
+{
+    tree.write(QStringLiteral("sys/class/power_supply/.keep"), "");
+    for (const QByteArray &supply : layout.split(';')) {
+        const QList<QByteArray> parts = supply.split(':');
+        if (parts.size() == 2)
+            tree.writeAttributes(supplies + QString::fromUtf8(parts[0]), QByteArray(parts[1]).replace(',', '\n'));
+    }
+}
+
 QVariantMap propertiesOf(const FakeTree &tree)
 {
     return LinuxBatteryService(tree.root())
@@ -155,15 +166,37 @@ health=Good)");
         QFETCH(QVariant, connected);
         QFETCH(ProvidingPowerSource, source);
         FakeTree tree;
-        tree.write(QStringLiteral("sys/class/power_supply/.keep"), "");
-        for (const QByteArray &supply : layout.split(';')) {
-            const QList<QByteArray> parts = supply.split(':');
-            if (parts.size() == 2)
-                tree.writeAttributes(supplies + QString::fromUtf8(parts[0]), QByteArray(parts[1]).replace(',', '\n'));
-        }
+        writeSupplies(tree, layout);
         QCOMPARE(propertiesOf(tree).value("ExternalConnected"), connected);
         QCOMPARE(LinuxPowerSource(tree.root()).providingSource(), source);
         QCOMPARE(LinuxPowerSource(tree.root() + "/missing").providingSource(), ProvidingPowerSource::unknown);
+    }
+
+    // Only what the adapter itself reports; watts are never worked out from a guess.
+    void adapterDetails_data()
+    {
+        QTest::addColumn<QByteArray>("adapter");
+        QTest::addColumn<QVariant>("details");
+        QTest::newRow("SMC input limit") << QByteArray("macsmc-ac:type=Mains,online=1,input_power_limit=140000000")
+                                         << QVariant(QVariantMap {{"Watts", qint64(140)}});
+        QTest::newRow("USB-C contract")
+            << QByteArray("ucsi-source-psy-1:type=USB,online=1,voltage_now=20000000,current_now=3250000")
+            << QVariant(QVariantMap {{"Watts", qint64(65)}, {"Voltage", qint64(20000)}, {"Current", qint64(3250)}});
+        QTest::newRow("adapter that reports nothing")
+            << QByteArray("ADP1:type=Mains,online=1") << QVariant(QVariantMap());
+        QTest::newRow("offline adapter") << QByteArray("ADP1:type=Mains,online=0") << QVariant();
+        QTest::newRow("always-online Smart Battery charger")
+            << QByteArray("sbs-charger:type=Mains,online=1,model_name=sbs") << QVariant();
+    }
+    void adapterDetails()
+    {
+        QFETCH(QByteArray, adapter);
+        QFETCH(QVariant, details);
+        FakeTree tree;
+        writeSupplies(tree, "BAT0:type=Battery,status=Charging;" + adapter);
+        const auto properties = LinuxBatteryService(tree.root()).properties({QStringLiteral("AdapterDetails")});
+        QVERIFY(properties);
+        QCOMPARE(properties->value(QStringLiteral("AdapterDetails")), details);
     }
 
     // Tenths of a degree Celsius reach the sampling's bands as tenths of a kelvin.
