@@ -56,7 +56,6 @@ class BatteryFlowTest : public QObject
     Q_OBJECT
 
 private slots:
-    void startsIdle();
     void walksThePacedStepsBeforeTheResult();
     void slowReaderHoldsTheLastStep();
     void leavingDuringAStepPublishesNothingLater();
@@ -66,17 +65,6 @@ private slots:
     void unexpectedReaderFailureStillEndsTheCheck();
     void checkOutlivingItsModelChangesNothing();
 };
-
-void BatteryFlowTest::startsIdle()
-{
-    Bench bench(makeFakePlatform(BatteryMachines::healthyAir()));
-    QCOMPARE(bench.model.phase(), Phase::start);
-    QCOMPARE(bench.model.progress(), 0.0);
-    QCOMPARE(bench.model.progressText(), QStringLiteral("Akku-Diagnose wird vorbereitet …"));
-    QVERIFY(!bench.model.batterySnapshot());
-    QVERIFY(!bench.model.batteryEvaluation());
-    QVERIFY(bench.model.errorMessage().isEmpty());
-}
 
 void BatteryFlowTest::walksThePacedStepsBeforeTheResult()
 {
@@ -93,6 +81,10 @@ void BatteryFlowTest::walksThePacedStepsBeforeTheResult()
 
     const std::vector<Sample> expected {{0, 0.04}, {0, 0.2}, {250, 0.43}, {580, 0.66}, {930, 0.86}, {1260, 1.0}};
     QCOMPARE(bench.samples, expected);
+    const QStringList texts {"MacBook Modell wird erkannt …",     "MacBook Modell wird erkannt …",
+                             "Batteriedaten werden ausgelesen …", "Kapazität und Ladezyklen werden geprüft …",
+                             "Batteriezustand wird bewertet …",   "Akku-Diagnose abgeschlossen"};
+    QCOMPARE(bench.recorder.texts, texts);
     QCOMPARE(bench.phases.back(), (Sample {1440, static_cast<double>(Phase::result)}));
     QVERIFY(bench.model.batterySnapshot());
     QCOMPARE(bench.model.batteryEvaluation()->verdict, BatteryVerdict::good);
@@ -128,6 +120,7 @@ void BatteryFlowTest::leavingDuringAStepPublishesNothingLater()
     QCOMPARE(bench.model.progress(), 0.43);
 
     bench.model.reset();
+    QCOMPARE(bench.model.progressText(), QStringLiteral("Akku-Diagnose wird vorbereitet …"));
     QSignalSpy progress(&bench.model, &BatteryDiagnosticViewModel::progressChanged);
     QSignalSpy phase(&bench.model, &BatteryDiagnosticViewModel::phaseChanged);
     QSignalSpy snapshot(&bench.model, &BatteryDiagnosticViewModel::resultsChanged);

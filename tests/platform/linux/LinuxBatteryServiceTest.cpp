@@ -13,27 +13,6 @@ namespace {
 
 const QString supplies = QStringLiteral("sys/class/power_supply/");
 
-// An Intel MacBook Pro's Smart Battery in charge mode, discharging.
-void writeIntelMacBookPro(const FakeTree &tree)
-{
-    tree.write(QStringLiteral("sys/class/dmi/id/product_name"), "MacBookPro14,1\n");
-    tree.writeAttributes(supplies + "BAT0", R"(type=Battery
-present=1
-status=Discharging
-capacity=64
-charge_full_design=4563000
-charge_full=4382000
-charge_now=2804000
-current_now=1532000
-voltage_now=11800000
-cycle_count=321
-temp=301
-model_name=bq20z451
-manufacturer=SMP)");
-    tree.writeAttributes(supplies + "ADP1", "type=Mains\nonline=0");
-    tree.writeAttributes(supplies + "sbs-charger", "type=Mains\nonline=1");
-}
-
 // Supplies as "name:attribute=value,...;name:...".
 void writeSupplies(const FakeTree &tree, const QByteArray &layout)
 {
@@ -59,10 +38,25 @@ class LinuxBatteryServiceTest : public QObject
     Q_OBJECT
 
 private slots:
+    // An Intel MacBook Pro's Smart Battery in charge mode, discharging.
     void describesChargeModeBattery()
     {
         FakeTree tree;
-        writeIntelMacBookPro(tree);
+        tree.writeAttributes(supplies + "BAT0", R"(type=Battery
+present=1
+status=Discharging
+capacity=64
+charge_full_design=4563000
+charge_full=4382000
+charge_now=2804000
+current_now=1532000
+voltage_now=11800000
+cycle_count=321
+temp=301
+model_name=bq20z451
+manufacturer=SMP)");
+        tree.writeAttributes(supplies + "ADP1", "type=Mains\nonline=0");
+        tree.writeAttributes(supplies + "sbs-charger", "type=Mains\nonline=1");
         const QVariantMap expected {{"BatteryInstalled", true},
                                     {"DeviceName", "bq20z451"},
                                     {"CycleCount", qint64(321)},
@@ -274,43 +268,6 @@ health=Unknown)");
         tree.makeUnreadable(supplies + "BAT0/temp");
         const QVariantMap expected {{"BatteryInstalled", true}};
         QCOMPARE(propertiesOf(tree), expected);
-    }
-
-    // A MacBook Pro running Linux, read end to end into a snapshot.
-    void readsMacBookProRunningLinux()
-    {
-        FakeTree tree;
-        writeIntelMacBookPro(tree);
-        Platform platform {std::make_shared<LinuxBatteryService>(tree.root()),
-                           std::make_shared<LinuxHardwareOverview>(tree.root()),
-                           std::make_shared<LinuxSystemControl>(tree.root())};
-        const BatterySnapshot snapshot = BatteryReader(platform).read();
-        QCOMPARE(snapshot.modelName, QStringLiteral("MacBook Pro"));
-        QCOMPARE(snapshot.modelIdentifier, QStringLiteral("MacBookPro14,1"));
-        QCOMPARE(snapshot.family, MacBookFamily::pro);
-        QCOMPARE(*snapshot.healthPercent, 4382.0 / 4563.0 * 100.0);
-        QCOMPARE(snapshot.cycleCount, 321);
-        QCOMPARE(snapshot.fullChargeCapacityMAh, 4382);
-        QCOMPARE(snapshot.designCapacityMAh, 4563);
-        QCOMPARE(snapshot.chargePercent, 64);
-        QCOMPARE(snapshot.macOSCondition, std::nullopt);
-        QCOMPARE(snapshot.isCharging, false);
-        QCOMPARE(snapshot.externalPowerConnected, false);
-    }
-
-    void machineWithoutBatteryThrowsNoBattery()
-    {
-        FakeTree tree;
-        tree.write(QStringLiteral("sys/class/dmi/id/product_name"), "Standard PC (Q35 + ICH9, 2009)\n");
-        Platform platform {std::make_shared<LinuxBatteryService>(tree.root()),
-                           std::make_shared<LinuxHardwareOverview>(tree.root()),
-                           std::make_shared<LinuxSystemControl>(tree.root())};
-        QVERIFY_THROWS_EXCEPTION(BatteryReaderError, BatteryReader(platform).read());
-        try {
-            BatteryReader(platform).read();
-        } catch (BatteryReaderError error) {
-            QCOMPARE(error, BatteryReaderError::noBattery);
-        }
     }
 };
 
