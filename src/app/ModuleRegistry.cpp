@@ -2,6 +2,7 @@
 
 #include "app/AppShell.h"
 #include "battery/BatteryDiagnosticViewModel.h"
+#include "power/PowerDiagnosticViewModel.h"
 #include "system/SystemDiagnosticViewModel.h"
 
 void registerProductModules(AppShell &shell, const Platform &platform, Clock &clock,
@@ -11,4 +12,6 @@ void registerProductModules(AppShell &shell, const Platform &platform, Clock &cl
                          QStringLiteral("BatteryModuleView.qml"));
     shell.registerModule(DiagnosisModule::system, new SystemDiagnosticViewModel(platform, clock, sleeper),
                          QStringLiteral("SystemModuleView.qml"));
+    shell.registerModule(DiagnosisModule::power, new PowerDiagnosticViewModel(platform, clock),
+                         QStringLiteral("PowerIntegratedModuleView.qml"));
 }

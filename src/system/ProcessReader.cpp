@@ -156,11 +156,14 @@ ProcessLoadReport ProcessReader::sample(int sampleCount, double intervalSeconds)
     const qint64 ownPid = QCoreApplication::applicationPid();
     // A second instance of the app is as little a culprit as this one.
     const QString ownExecutable = QCoreApplication::applicationFilePath();
-    const auto start = std::chrono::steady_clock::now();
+    // The readings on the monotonic clock, the pauses as the sleeper was asked
+    // for them: elapsed time in the product, virtual time where it is simulated.
+    std::chrono::steady_clock::duration reading {};
 
     QList<qint64> pidsInOrder;
     QHash<qint64, Accumulator> accumulators;
     for (int round = 0; round < rounds; ++round) {
+        const auto readingStart = std::chrono::steady_clock::now();
         for (const SnapshotRow &row : snapshot()) {
             if (row.pid == ownPid || (!ownExecutable.isEmpty() && row.command == ownExecutable))
                 continue;
@@ -176,6 +179,7 @@ ProcessLoadReport ProcessReader::sample(int sampleCount, double intervalSeconds)
             const double memoryMB = row.residentMemoryKB / 1024.0;
             accumulator->memoryValuesMB.append(memoryMB >= 0 ? memoryMB : 0.0);
         }
+        reading += std::chrono::steady_clock::now() - readingStart;
         if (round < rounds - 1)
             m_sleeper->sleep(pause);
     }
@@ -198,7 +202,6 @@ ProcessLoadReport ProcessReader::sample(int sampleCount, double intervalSeconds)
                          return a.peakCPUPercent > b.peakCPUPercent;
                      });
     report.sampleCount = rounds;
-    // A monotonic clock, so a clock change during the rounds cannot distort it.
-    report.durationSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    report.durationSeconds = std::chrono::duration<double>(reading + pause * (rounds - 1)).count();
     return report;
 }

@@ -7,30 +7,16 @@
 
 #include <QSignalSpy>
 #include <QTest>
-#include <QThreadPool>
 
-using namespace std::chrono_literals;
 using Phase = BatteryDiagnosticViewModel::Phase;
 
 namespace {
 
 struct Shell
 {
-    explicit Shell(const SimulatedMachine &machine = BatteryMachines::healthyAir())
-        : shell(makeFakePlatform(machine), clock, std::make_shared<RecordingSleeper>())
+    Shell()
+        : shell(makeFakePlatform(BatteryMachines::healthyAir()), clock, std::make_shared<RecordingSleeper>())
     {
-    }
-    void advance(std::chrono::milliseconds duration)
-    {
-        QThreadPool::globalInstance()->waitForDone();
-        for (auto passed = 0ms; passed < duration; passed += 10ms) {
-            clock.advance(std::min(10ms, duration - passed));
-            QCoreApplication::processEvents();
-        }
-    }
-    BatteryDiagnosticViewModel *battery() const
-    {
-        return qobject_cast<BatteryDiagnosticViewModel *>(shell.batteryModel());
     }
     ManualClock clock;
     AppShell shell;
@@ -84,14 +70,9 @@ class AppShellTest : public QObject
 private slots:
     void catalogueRows_data();
     void catalogueRows();
-    void choosingBatteryStartsTheCheckAtOnce();
     void sidebarStepOfAPacedCheck_data();
     void sidebarStepOfAPacedCheck();
     void registeredModuleIsDrivenByTheShell();
-    void modulesWithoutAFlowShowAsRunning();
-    void backCancelsTheRunningCheck();
-    void reenteringStartsAFreshCheck();
-    void legalSheetLeavesTheRouteAlone();
     void unknownModuleNameChangesNothing();
 };
 
@@ -132,23 +113,6 @@ void AppShellTest::catalogueRows()
     QCOMPARE(shown, row);
     QCOMPARE(diagnosisModule(row.first()).has_value(), true);
     QCOMPARE(rawValue(*diagnosisModule(row.first())), row.first());
-}
-
-void AppShellTest::choosingBatteryStartsTheCheckAtOnce()
-{
-    Shell fixture;
-    QCOMPARE(fixture.shell.routeName(), QStringLiteral("selection"));
-    QCOMPARE(fixture.shell.currentStep(), 1);
-
-    fixture.shell.startModule(DiagnosisModule::battery);
-    QCOMPARE(fixture.shell.route(), DiagnosisRoute {DiagnosisModule::battery});
-    QCOMPARE(fixture.battery()->phase(), Phase::checking);
-    QCOMPARE(fixture.shell.currentStep(), 2);
-
-    // Finishing the check leaves the route on the module.
-    fixture.advance(2s);
-    QCOMPARE(fixture.battery()->phase(), Phase::result);
-    QCOMPARE(fixture.shell.routeName(), QStringLiteral("battery"));
 }
 
 void AppShellTest::sidebarStepOfAPacedCheck_data()
@@ -204,60 +168,6 @@ void AppShellTest::registeredModuleIsDrivenByTheShell()
     // A flow that is not shown does not move the sidebar.
     flow->moveTo(StandInFlow::Phase::result);
     QCOMPARE(fixture.shell.currentStep(), 1);
-}
-
-void AppShellTest::modulesWithoutAFlowShowAsRunning()
-{
-    Shell fixture;
-    for (DiagnosisModule module : allDiagnosisModules()) {
-        if (fixture.shell.flow(module))
-            continue;
-        fixture.shell.startModule(module);
-        QCOMPARE(fixture.shell.routeName(), rawValue(module));
-        QCOMPARE(fixture.shell.currentStep(), 2);
-        fixture.shell.back();
-        QCOMPARE(fixture.shell.currentStep(), 1);
-    }
-}
-
-void AppShellTest::backCancelsTheRunningCheck()
-{
-    Shell fixture;
-    fixture.shell.startModule(DiagnosisModule::battery);
-    fixture.advance(300ms);
-    fixture.shell.back();
-    QCOMPARE(fixture.shell.route(), DiagnosisRoute::selection());
-    QCOMPARE(fixture.battery()->phase(), Phase::start);
-    QCOMPARE(fixture.shell.currentStep(), 1);
-
-    fixture.advance(3s);
-    QCOMPARE(fixture.battery()->phase(), Phase::start);
-    QCOMPARE(fixture.battery()->progress(), 0.0);
-}
-
-void AppShellTest::reenteringStartsAFreshCheck()
-{
-    Shell fixture;
-    fixture.shell.startModule(DiagnosisModule::battery);
-    fixture.advance(2s);
-    fixture.shell.back();
-    fixture.shell.startModule(DiagnosisModule::battery);
-    QCOMPARE(fixture.battery()->phase(), Phase::checking);
-    QCOMPARE(fixture.battery()->progress(), 0.2);
-    QVERIFY(!fixture.battery()->batterySnapshot());
-}
-
-void AppShellTest::legalSheetLeavesTheRouteAlone()
-{
-    Shell fixture;
-    fixture.shell.startModule(DiagnosisModule::fans);
-    QSignalSpy routes(&fixture.shell, &AppShell::routeChanged);
-    fixture.shell.openLegalInformation();
-    QVERIFY(fixture.shell.showLegalInformation());
-    fixture.shell.setShowLegalInformation(false);
-    QVERIFY(!fixture.shell.showLegalInformation());
-    QCOMPARE(routes.count(), 0);
-    QCOMPARE(fixture.shell.routeName(), QStringLiteral("fans"));
 }
 
 void AppShellTest::unknownModuleNameChangesNothing()

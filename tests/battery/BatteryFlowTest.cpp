@@ -2,9 +2,9 @@
 #include "machine/BatteryReaderError.h"
 #include "support/BatteryMachines.h"
 #include "support/FlowBench.h"
+#include "support/GatedBatteryService.h"
 #include "support/ManualClock.h"
 
-#include <QSemaphore>
 #include <QSignalSpy>
 #include <QTest>
 #include <QThreadPool>
@@ -15,27 +15,6 @@ using namespace std::chrono_literals;
 using Phase = BatteryDiagnosticViewModel::Phase;
 
 namespace {
-
-// A battery service that answers only when the test lets it, like a tool
-// running into its time-out.
-class GatedBatteryService : public BatteryService
-{
-public:
-    explicit GatedBatteryService(std::shared_ptr<const BatteryService> inner)
-        : m_inner(std::move(inner))
-    {
-    }
-    std::optional<QVariantMap> properties(const QStringList &keys) const override
-    {
-        m_gate.acquire();
-        return m_inner->properties(keys);
-    }
-    void open() const { m_gate.release(); }
-
-private:
-    std::shared_ptr<const BatteryService> m_inner;
-    mutable QSemaphore m_gate;
-};
 
 class ThrowingBatteryService : public BatteryService
 {
@@ -77,7 +56,6 @@ class BatteryFlowTest : public QObject
     Q_OBJECT
 
 private slots:
-    void startsIdle();
     void walksThePacedStepsBeforeTheResult();
     void slowReaderHoldsTheLastStep();
     void leavingDuringAStepPublishesNothingLater();
@@ -87,17 +65,6 @@ private slots:
     void unexpectedReaderFailureStillEndsTheCheck();
     void checkOutlivingItsModelChangesNothing();
 };
-
-void BatteryFlowTest::startsIdle()
-{
-    Bench bench(makeFakePlatform(BatteryMachines::healthyAir()));
-    QCOMPARE(bench.model.phase(), Phase::start);
-    QCOMPARE(bench.model.progress(), 0.0);
-    QCOMPARE(bench.model.progressText(), QStringLiteral("Akku-Diagnose wird vorbereitet …"));
-    QVERIFY(!bench.model.batterySnapshot());
-    QVERIFY(!bench.model.batteryEvaluation());
-    QVERIFY(bench.model.errorMessage().isEmpty());
-}
 
 void BatteryFlowTest::walksThePacedStepsBeforeTheResult()
 {
@@ -114,6 +81,10 @@ void BatteryFlowTest::walksThePacedStepsBeforeTheResult()
 
     const std::vector<Sample> expected {{0, 0.04}, {0, 0.2}, {250, 0.43}, {580, 0.66}, {930, 0.86}, {1260, 1.0}};
     QCOMPARE(bench.samples, expected);
+    const QStringList texts {"MacBook Modell wird erkannt …",     "MacBook Modell wird erkannt …",
+                             "Batteriedaten werden ausgelesen …", "Kapazität und Ladezyklen werden geprüft …",
+                             "Batteriezustand wird bewertet …",   "Akku-Diagnose abgeschlossen"};
+    QCOMPARE(bench.recorder.texts, texts);
     QCOMPARE(bench.phases.back(), (Sample {1440, static_cast<double>(Phase::result)}));
     QVERIFY(bench.model.batterySnapshot());
     QCOMPARE(bench.model.batteryEvaluation()->verdict, BatteryVerdict::good);
@@ -149,6 +120,7 @@ void BatteryFlowTest::leavingDuringAStepPublishesNothingLater()
     QCOMPARE(bench.model.progress(), 0.43);
 
     bench.model.reset();
+    QCOMPARE(bench.model.progressText(), QStringLiteral("Akku-Diagnose wird vorbereitet …"));
     QSignalSpy progress(&bench.model, &BatteryDiagnosticViewModel::progressChanged);
     QSignalSpy phase(&bench.model, &BatteryDiagnosticViewModel::phaseChanged);
     QSignalSpy snapshot(&bench.model, &BatteryDiagnosticViewModel::resultsChanged);

@@ -99,18 +99,6 @@ private slots:
         QCOMPARE(bench.model.phase(), Phase::result);
     }
 
-    void publishesBothHalves()
-    {
-        Bench bench(makeFakePlatform(SystemMachines::overheatedPro()));
-        bench.model.start();
-        bench.runToResult();
-
-        QCOMPARE(bench.model.thermalReport()->sensors.size(), 5);
-        QCOMPARE(bench.model.thermalEvaluation()->verdict, ThermalVerdict::cleaningNeeded);
-        QCOMPARE(bench.model.processReport()->sampleCount, 8);
-        QCOMPARE(bench.model.processEvaluation()->verdict, ProcessLoadVerdict::heavy);
-    }
-
     void measuresRoundsAndPauses()
     {
         auto sleeper = std::make_shared<RecordingSleeper>();
@@ -246,12 +234,16 @@ private slots:
         QCOMPARE(bench.model.onBattery(), onBattery);
     }
 
-    void copiesBothSummaries()
+    void publishesAndCopiesBothHalves()
     {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         Bench bench(makeFakePlatform(SystemMachines::overheatedPro()));
         bench.model.start();
         bench.runToResult();
+        QCOMPARE(bench.model.thermalReport()->sensors.size(), 5);
+        QCOMPARE(bench.model.thermalEvaluation()->verdict, ThermalVerdict::cleaningNeeded);
+        QCOMPARE(bench.model.processReport()->sampleCount, 8);
+        QCOMPARE(bench.model.processEvaluation()->verdict, ProcessLoadVerdict::heavy);
 
         bench.model.copyTemperatureSummary();
         const QString temperatures = QGuiApplication::clipboard()->text();

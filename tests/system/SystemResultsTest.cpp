@@ -44,9 +44,6 @@ private slots:
         QTest::newRow("cpu at elevated") << ThermalSensorCategory::cpu << 85.0 << Tint::Warning;
         QTest::newRow("cpu at cleaning") << ThermalSensorCategory::cpu << 95.0 << Tint::Problem;
         QTest::newRow("battery at 41") << ThermalSensorCategory::battery << 41.0 << Tint::Warning;
-        QTest::newRow("battery at 45") << ThermalSensorCategory::battery << 45.0 << Tint::Problem;
-        QTest::newRow("storage at 60") << ThermalSensorCategory::storage << 60.0 << Tint::Warning;
-        QTest::newRow("other at 79") << ThermalSensorCategory::other << 79.0 << Tint::Good;
     }
     void tintsSensorsByTheirCategory()
     {
@@ -90,10 +87,6 @@ private slots:
         QCOMPARE(shown.summary, QStringLiteral("Wärmster Sensor: CPU Die · 66,0 °C"));
         QCOMPARE(shown.sensors.size(), 4);
         QCOMPARE(shown.sensors[1], (SensorRow {"CPU Die", "TC0D · CPU / SoC", "66,0 °C"}));
-
-        const TemperatureOverview empty = temperatureOverview(ThermalReport {});
-        QVERIFY(empty.summary.startsWith(QStringLiteral("Auf diesem Mac konnten keine einzelnen SMC-Sensoren")));
-        QVERIFY(empty.sensors.isEmpty());
     }
 
     void tintsFlaggedProcesses_data()
@@ -122,8 +115,6 @@ private slots:
         evaluation.flaggedProcesses = {process("WindowServer", ProcessOrigin::appleSystem, 12.34, 20.0)};
         evaluation.relevantProcesses = {process("backupd", ProcessOrigin::background, 1, 2)};
         ProcessLoadReport report;
-        report.sampleCount = 8;
-        report.durationSeconds = 3.14;
 
         const ProcessLoadOverview shown = processLoadOverview(report, evaluation, true);
         const FlaggedProcessRow &flagged = shown.flagged.first();
@@ -133,9 +124,6 @@ private slots:
         QCOMPARE(flagged.peak, QStringLiteral("Spitze 20,0 %"));
         QCOMPARE(flagged.note, QString());
         QCOMPARE(shown.relevant.first().details, QStringLiteral("PID 4711 · ") + label(ProcessOrigin::background));
-        QCOMPARE(shown.measurement, QStringLiteral("Messdauer: 3,1 s · 8 Messpunkte"));
-        QCOMPARE(shown.powerMode, QStringLiteral("Akkubetrieb"));
-        QCOMPARE(processLoadOverview(report, evaluation, false).powerMode, QStringLiteral("Netzbetrieb"));
     }
 
     void offersTheCleaningPageOnlyWhenDue_data()

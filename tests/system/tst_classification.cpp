@@ -26,55 +26,38 @@ private slots:
         const auto background = ProcessOrigin::background;
         const auto unknown = ProcessOrigin::unknown;
 
-        QTest::newRow("system path") << "/usr/libexec/trustd"
-                                     << "trustd" << system << Note();
-        QTest::newRow("system path, any case") << "/SYSTEM/Library/CoreServices/Dock"
-                                               << "Dock" << system << Note();
-        QTest::newRow("system path with note")
-            << "/System/Library/PrivateFrameworks/SkyLight.framework/Resources/WindowServer"
-            << "WindowServer" << system << windowServer;
-        QTest::newRow("Linux system path") << "/usr/bin/bash"
-                                           << "bash" << system << Note();
-        QTest::newRow("bare daemon, any case") << "MDS_Stores"
-                                               << "MDS_Stores" << system << spotlight;
-        QTest::newRow("bare unknown") << "randomd"
-                                      << "randomd" << unknown << Note();
-        QTest::newRow("Linux path outside the rules") << "/usr/lib/systemd/systemd"
-                                                      << "systemd" << unknown << Note();
-        QTest::newRow("application with blanks") << "/Applications/Some App.app/Contents/MacOS/Some App"
-                                                 << "Some App" << app << Note();
-        QTest::newRow("application bundle in any case") << "/Applications/Tool.APP/Contents/MacOS/tool"
-                                                        << "Tool" << app << Note();
-        QTest::newRow("XPC service")
-            << "/Applications/Some App.app/Contents/XPCServices/Renderer.xpc/Contents/MacOS/Renderer"
-            << "Some App" << helper << Note();
-        QTest::newRow("framework helper")
-            << "/Applications/Some Browser.app/Contents/Frameworks/Some Browser Framework.framework/Versions/A/Helpers/"
-               "Some Browser Helper.app/Contents/MacOS/Some Browser Helper"
-            << "Some Browser Helper" << helper << Note();
-        QTest::newRow("agent by name") << "/Applications/Sync.app/Contents/MacOS/Sync Agent"
-                                       << "Sync" << helper << Note();
-        QTest::newRow("note follows the executable, not the bundle")
-            << "/Applications/Backup.app/Contents/MacOS/backupd"
-            << "Backup" << app << timeMachine;
-        QTest::newRow("system path beats bundle") << "/usr/bin/Tool.app/Contents/MacOS/tool"
-                                                  << "tool" << system << Note();
-        QTest::newRow("bundle beats library") << "/Library/Foo.app/Contents/MacOS/Foo"
-                                              << "Foo" << app << Note();
-        QTest::newRow("library") << "/Library/Application Support/Vendor/daemon"
-                                 << "daemon" << background << Note();
-        QTest::newRow("opt") << "/opt/homebrew/bin/node"
-                             << "node" << background << Note();
-        QTest::newRow("usr local") << "/usr/local/bin/tool"
-                                   << "tool" << background << Note();
-        QTest::newRow("user folder") << "/Users/x/bin/miner"
-                                     << "miner" << background << Note();
-        QTest::newRow("user folder daemon name") << "/Users/x/bin/mds"
-                                                 << "mds" << background << spotlight;
-        QTest::newRow("trailing slash") << "/tmp/tool/"
-                                        << "tool" << unknown << Note();
-        QTest::newRow("root only") << "/"
-                                   << "/" << unknown << Note();
+        const auto row = [](const char *tag, const char *command, const char *name, ProcessOrigin origin,
+                            const Note &note = {}) {
+            QTest::newRow(tag) << QString::fromUtf8(command) << QString::fromUtf8(name) << origin << note;
+        };
+        row("system path", "/usr/libexec/trustd", "trustd", system);
+        row("system path, any case", "/SYSTEM/Library/CoreServices/Dock", "Dock", system);
+        row("system path with note", "/System/Library/PrivateFrameworks/SkyLight.framework/Resources/WindowServer",
+            "WindowServer", system, windowServer);
+        row("Linux system path", "/usr/bin/bash", "bash", system);
+        row("bare daemon, any case", "MDS_Stores", "MDS_Stores", system, spotlight);
+        row("bare unknown", "randomd", "randomd", unknown);
+        row("Linux path outside the rules", "/usr/lib/systemd/systemd", "systemd", unknown);
+        row("application with blanks", "/Applications/Some App.app/Contents/MacOS/Some App", "Some App", app);
+        row("application bundle in any case", "/Applications/Tool.APP/Contents/MacOS/tool", "Tool", app);
+        row("XPC service", "/Applications/Some App.app/Contents/XPCServices/Renderer.xpc/Contents/MacOS/Renderer",
+            "Some App", helper);
+        row("framework helper",
+            "/Applications/Some Browser.app/Contents/Frameworks/Some Browser "
+            "Framework.framework/Versions/A/Helpers/Some Browser Helper.app/Contents/MacOS/Some Browser Helper",
+            "Some Browser Helper", helper);
+        row("agent by name", "/Applications/Sync.app/Contents/MacOS/Sync Agent", "Sync", helper);
+        row("note follows the executable, not the bundle", "/Applications/Backup.app/Contents/MacOS/backupd", "Backup",
+            app, timeMachine);
+        row("system path beats bundle", "/usr/bin/Tool.app/Contents/MacOS/tool", "tool", system);
+        row("bundle beats library", "/Library/Foo.app/Contents/MacOS/Foo", "Foo", app);
+        row("library", "/Library/Application Support/Vendor/daemon", "daemon", background);
+        row("opt", "/opt/homebrew/bin/node", "node", background);
+        row("usr local", "/usr/local/bin/tool", "tool", background);
+        row("user folder", "/Users/x/bin/miner", "miner", background);
+        row("user folder daemon name", "/Users/x/bin/mds", "mds", background, spotlight);
+        row("trailing slash", "/tmp/tool/", "tool", unknown);
+        row("root only", "/", "/", unknown);
 
         // Every known name as a bare command: the note it carries, and a
         // system origin for the kernel and the daemons.
@@ -92,25 +75,14 @@ private slots:
             {"backupd", timeMachine},
             {"softwareupdated", QStringLiteral("macOS prüft oder installiert wahrscheinlich ein Softwareupdate")},
             {"powerd", QStringLiteral("powerd verwaltet Energie- und Ruhezustandsfunktionen von macOS")},
-            {"runningboardd", Note()},
-            {"coreaudiod", Note()},
-            {"bluetoothd", Note()},
-            {"launchd", Note()},
-            {"distnoted", Note()},
-            {"cfprefsd", Note()},
-            {"logd", Note()},
-            {"opendirectoryd", Note()},
-            {"symptomsd", Note()},
-            {"locationd", Note()},
-            {"sharingd", Note()},
-            {"trustd", Note()},
-            {"nsurlsessiond", Note()},
-            {"apsd", Note()},
         };
         for (const auto &[name, note] : known)
             QTest::addRow("known: %s", name) << name << name << system << note;
-        QTest::newRow("known name as a prefix only") << "mdworker2"
-                                                     << "mdworker2" << unknown << Note();
+        for (const char *name :
+             {"runningboardd", "coreaudiod", "bluetoothd", "launchd", "distnoted", "cfprefsd", "logd", "opendirectoryd",
+              "symptomsd", "locationd", "sharingd", "trustd", "nsurlsessiond", "apsd"})
+            QTest::addRow("known: %s", name) << name << name << system << Note();
+        row("known name as a prefix only", "mdworker2", "mdworker2", unknown);
     }
 
     void classifies()
@@ -123,27 +95,6 @@ private slots:
         QCOMPARE(result.name, name);
         QCOMPARE(result.origin, origin);
         QCOMPARE(result.specialNote, note);
-    }
-
-    void namesTheInnermostBundle_data()
-    {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("innermost bundle") << "/A.app/Contents/Frameworks/B.app/Contents/MacOS/c"
-                                          << "B";
-        QTest::newRow("any case") << "/Applications/Viewer.APP/Contents/MacOS/v"
-                                  << "Viewer";
-        QTest::newRow("no bundle") << "/usr/bin/tool"
-                                   << "fallback";
-        QTest::newRow("app only as a word") << "/opt/webapp/run"
-                                            << "fallback";
-    }
-
-    void namesTheInnermostBundle()
-    {
-        QFETCH(QString, command);
-        QFETCH(QString, name);
-        QCOMPARE(ProcessReader::appName(command, QStringLiteral("fallback")), name);
     }
 };
 

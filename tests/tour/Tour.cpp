@@ -1,12 +1,14 @@
 // Renders the shell and the battery screens from simulated machines to
 // build/tour/*.png for a person to look at.
 #include "support/BatteryMachines.h"
+#include "support/PowerMachines.h"
 #include "support/SystemMachines.h"
 #include "support/qml/ScreenHarness.h"
 
 #include <QDir>
 #include <QTest>
 
+#include <algorithm>
 #include <functional>
 
 using namespace std::chrono_literals;
@@ -51,11 +53,22 @@ void openSystemLists(ScreenHarness &harness)
     harness.press(QStringLiteral("sensorListToggle"));
     harness.press(QStringLiteral("processListToggle"));
     harness.advance(100ms);
+    // The opened lists are laid out when the window next renders.
+    QTest::qWait(200);
     QQuickItem *result = harness.find(QStringLiteral("systemResult"));
     QVERIFY(result);
     auto *content = result->property("contentItem").value<QQuickItem *>();
     const QPointF summary = harness.find(QStringLiteral("sensorSummary"))->mapToItem(content, QPointF(0, 0));
-    result->setProperty("contentY", summary.y() - 24);
+    // Within the list's range, as a person could scroll it.
+    const qreal end = std::max(0.0, result->property("contentHeight").toReal() - result->height());
+    result->setProperty("contentY", std::clamp(summary.y() - 24, 0.0, end));
+}
+
+void finishPowerCheck(ScreenHarness &harness)
+{
+    harness.press(QStringLiteral("moduleCard_power"));
+    QVERIFY(harness.advanceUntil([&harness] { return harness.shell().powerModel()->phaseName() != "checking"; }));
+    harness.advance(400ms);
 }
 
 } // namespace
@@ -96,9 +109,23 @@ void Tour::render_data()
     QTest::newRow("16-system-without-smc-lists") << SystemMachines::withoutSmc() << Scene(openSystemLists);
     QTest::newRow("17-battery-markup") << SystemMachines::markup() << Scene(finishBattery);
     QTest::newRow("18-system-markup-lists") << SystemMachines::markup() << Scene(openSystemLists);
+    QTest::newRow("20-power-start") << PowerMachines::chargingPro() << Scene([](ScreenHarness &harness) {
+        finishPowerCheck(harness);
+        harness.shell().powerModel()->reset();
+        harness.advance(400ms);
+    });
+    QTest::newRow("21-power-checking") << PowerMachines::chargingPro() << Scene([](ScreenHarness &harness) {
+        harness.press(QStringLiteral("moduleCard_power"));
+        harness.advance(600ms);
+    });
+    QTest::newRow("22-power-good") << PowerMachines::chargingPro() << Scene(finishPowerCheck);
+    QTest::newRow("23-power-notice") << PowerMachines::fullAir() << Scene(finishPowerCheck);
+    QTest::newRow("24-power-problem") << PowerMachines::stalledAir() << Scene(finishPowerCheck);
+    QTest::newRow("25-power-unavailable") << PowerMachines::unpluggedPro() << Scene(finishPowerCheck);
+    QTest::newRow("26-power-error") << BatteryMachines::desktop() << Scene(finishPowerCheck);
     QTest::newRow("10-placeholder-module")
         << BatteryMachines::healthyAir()
-        << Scene([](ScreenHarness &harness) { harness.press(QStringLiteral("moduleCard_fans")); });
+        << Scene([](ScreenHarness &harness) { harness.press(QStringLiteral("moduleCard_storage")); });
 }
 
 void Tour::render()

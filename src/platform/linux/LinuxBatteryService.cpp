@@ -85,6 +85,7 @@ QVariantMap describe(const PowerSupply &battery, const QList<PowerSupply> &suppl
         properties.insert(QStringLiteral("FullyCharged"), *status == QLatin1String("Full"));
     }
     put("ExternalConnected", externalPowerConnected(supplies, status));
+    put("AdapterDetails", adapterDetails(supplies));
     if (const auto voltage = battery.integer("voltage_now"))
         properties.insert(QStringLiteral("Voltage"), roundedDivision(*voltage, 1000));
     if (auto current = battery.integer("current_now")) {

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QVariantMap>
 
 #include <optional>
 
@@ -31,3 +32,8 @@ std::optional<PowerSupply> internalBattery(const QList<PowerSupply> &supplies);
 // the battery's status; none when neither tells.
 std::optional<bool> externalPowerConnected(const QList<PowerSupply> &supplies,
                                            const std::optional<QString> &batteryStatus);
+
+// What the connected adapter reports about itself, with the battery
+// service's adapter keys (watts, mV, mA, name); none while no adapter is
+// online. Watts are only ever the adapter's own figures.
+std::optional<QVariantMap> adapterDetails(const QList<PowerSupply> &supplies);

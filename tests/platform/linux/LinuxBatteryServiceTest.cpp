@@ -13,25 +13,15 @@ namespace {
 
 const QString supplies = QStringLiteral("sys/class/power_supply/");
 
-// An Intel MacBook Pro's Smart Battery in charge mode, discharging.
-void writeIntelMacBookPro(const FakeTree &tree)
+// Supplies as "name:attribute=value,...;name:...".
+void writeSupplies(const FakeTree &tree, const QByteArray &layout)
 {
-    tree.write(QStringLiteral("sys/class/dmi/id/product_name"), "MacBookPro14,1\n");
-    tree.writeAttributes(supplies + "BAT0", R"(type=Battery
-present=1
-status=Discharging
-capacity=64
-charge_full_design=4563000
-charge_full=4382000
-charge_now=2804000
-current_now=1532000
-voltage_now=11800000
-cycle_count=321
-temp=301
-model_name=bq20z451
-manufacturer=SMP)");
-    tree.writeAttributes(supplies + "ADP1", "type=Mains\nonline=0");
-    tree.writeAttributes(supplies + "sbs-charger", "type=Mains\nonline=1");
+    tree.write(QStringLiteral("sys/class/power_supply/.keep"), "");
+    for (const QByteArray &supply : layout.split(';')) {
+        const QList<QByteArray> parts = supply.split(':');
+        if (parts.size() == 2)
+            tree.writeAttributes(supplies + QString::fromUtf8(parts[0]), QByteArray(parts[1]).replace(',', '\n'));
+    }
 }
 
 QVariantMap propertiesOf(const FakeTree &tree)
@@ -48,10 +38,25 @@ class LinuxBatteryServiceTest : public QObject
     Q_OBJECT
 
 private slots:
+    // An Intel MacBook Pro's Smart Battery in charge mode, discharging.
     void describesChargeModeBattery()
     {
         FakeTree tree;
-        writeIntelMacBookPro(tree);
+        tree.writeAttributes(supplies + "BAT0", R"(type=Battery
+present=1
+status=Discharging
+capacity=64
+charge_full_design=4563000
+charge_full=4382000
+charge_now=2804000
+current_now=1532000
+voltage_now=11800000
+cycle_count=321
+temp=301
+model_name=bq20z451
+manufacturer=SMP)");
+        tree.writeAttributes(supplies + "ADP1", "type=Mains\nonline=0");
+        tree.writeAttributes(supplies + "sbs-charger", "type=Mains\nonline=1");
         const QVariantMap expected {{"BatteryInstalled", true},
                                     {"DeviceName", "bq20z451"},
                                     {"CycleCount", qint64(321)},
@@ -155,15 +160,37 @@ health=Good)");
         QFETCH(QVariant, connected);
         QFETCH(ProvidingPowerSource, source);
         FakeTree tree;
-        tree.write(QStringLiteral("sys/class/power_supply/.keep"), "");
-        for (const QByteArray &supply : layout.split(';')) {
-            const QList<QByteArray> parts = supply.split(':');
-            if (parts.size() == 2)
-                tree.writeAttributes(supplies + QString::fromUtf8(parts[0]), QByteArray(parts[1]).replace(',', '\n'));
-        }
+        writeSupplies(tree, layout);
         QCOMPARE(propertiesOf(tree).value("ExternalConnected"), connected);
         QCOMPARE(LinuxPowerSource(tree.root()).providingSource(), source);
         QCOMPARE(LinuxPowerSource(tree.root() + "/missing").providingSource(), ProvidingPowerSource::unknown);
+    }
+
+    // Only what the adapter itself reports; watts are never worked out from a guess.
+    void adapterDetails_data()
+    {
+        QTest::addColumn<QByteArray>("adapter");
+        QTest::addColumn<QVariant>("details");
+        QTest::newRow("SMC input limit") << QByteArray("macsmc-ac:type=Mains,online=1,input_power_limit=140000000")
+                                         << QVariant(QVariantMap {{"Watts", qint64(140)}});
+        QTest::newRow("USB-C contract")
+            << QByteArray("ucsi-source-psy-1:type=USB,online=1,voltage_now=20000000,current_now=3250000")
+            << QVariant(QVariantMap {{"Watts", qint64(65)}, {"Voltage", qint64(20000)}, {"Current", qint64(3250)}});
+        QTest::newRow("adapter that reports nothing")
+            << QByteArray("ADP1:type=Mains,online=1") << QVariant(QVariantMap());
+        QTest::newRow("offline adapter") << QByteArray("ADP1:type=Mains,online=0") << QVariant();
+        QTest::newRow("always-online Smart Battery charger")
+            << QByteArray("sbs-charger:type=Mains,online=1,model_name=sbs") << QVariant();
+    }
+    void adapterDetails()
+    {
+        QFETCH(QByteArray, adapter);
+        QFETCH(QVariant, details);
+        FakeTree tree;
+        writeSupplies(tree, "BAT0:type=Battery,status=Charging;" + adapter);
+        const auto properties = LinuxBatteryService(tree.root()).properties({QStringLiteral("AdapterDetails")});
+        QVERIFY(properties);
+        QCOMPARE(properties->value(QStringLiteral("AdapterDetails")), details);
     }
 
     // Tenths of a degree Celsius reach the sampling's bands as tenths of a kelvin.
@@ -241,43 +268,6 @@ health=Unknown)");
         tree.makeUnreadable(supplies + "BAT0/temp");
         const QVariantMap expected {{"BatteryInstalled", true}};
         QCOMPARE(propertiesOf(tree), expected);
-    }
-
-    // A MacBook Pro running Linux, read end to end into a snapshot.
-    void readsMacBookProRunningLinux()
-    {
-        FakeTree tree;
-        writeIntelMacBookPro(tree);
-        Platform platform {std::make_shared<LinuxBatteryService>(tree.root()),
-                           std::make_shared<LinuxHardwareOverview>(tree.root()),
-                           std::make_shared<LinuxSystemControl>(tree.root())};
-        const BatterySnapshot snapshot = BatteryReader(platform).read();
-        QCOMPARE(snapshot.modelName, QStringLiteral("MacBook Pro"));
-        QCOMPARE(snapshot.modelIdentifier, QStringLiteral("MacBookPro14,1"));
-        QCOMPARE(snapshot.family, MacBookFamily::pro);
-        QCOMPARE(*snapshot.healthPercent, 4382.0 / 4563.0 * 100.0);
-        QCOMPARE(snapshot.cycleCount, 321);
-        QCOMPARE(snapshot.fullChargeCapacityMAh, 4382);
-        QCOMPARE(snapshot.designCapacityMAh, 4563);
-        QCOMPARE(snapshot.chargePercent, 64);
-        QCOMPARE(snapshot.macOSCondition, std::nullopt);
-        QCOMPARE(snapshot.isCharging, false);
-        QCOMPARE(snapshot.externalPowerConnected, false);
-    }
-
-    void machineWithoutBatteryThrowsNoBattery()
-    {
-        FakeTree tree;
-        tree.write(QStringLiteral("sys/class/dmi/id/product_name"), "Standard PC (Q35 + ICH9, 2009)\n");
-        Platform platform {std::make_shared<LinuxBatteryService>(tree.root()),
-                           std::make_shared<LinuxHardwareOverview>(tree.root()),
-                           std::make_shared<LinuxSystemControl>(tree.root())};
-        QVERIFY_THROWS_EXCEPTION(BatteryReaderError, BatteryReader(platform).read());
-        try {
-            BatteryReader(platform).read();
-        } catch (BatteryReaderError error) {
-            QCOMPARE(error, BatteryReaderError::noBattery);
-        }
     }
 };
 

@@ -4,13 +4,19 @@
 
 #include <QTest>
 
+#include <functional>
+
 using namespace std::chrono_literals;
 
 namespace {
 
-// A zone at the given temperature with trips "type:limit" (m°C).
-void addZone(const FakeTree &tree, int zone, const char *type, const char *temperature,
-             const QList<std::pair<const char *, const char *>> &trips)
+// Trip points as type and limit (m°C).
+using Trips = QList<std::pair<const char *, const char *>>;
+// Writes the thermal files a row's machine offers.
+using Setup = std::function<void(const FakeTree &)>;
+
+// A zone at the given temperature (m°C) with its trips.
+void addZone(const FakeTree &tree, int zone, const char *type, const char *temperature, const Trips &trips)
 {
     const QString directory = QStringLiteral("sys/class/thermal/thermal_zone%1/").arg(zone);
     tree.write(directory + QStringLiteral("type"), QByteArray(type) + '\n');
@@ -33,10 +39,11 @@ QString throttleFile(int cpu)
     return QStringLiteral("sys/devices/system/cpu/cpu%1/thermal_throttle/package_throttle_total_time_ms").arg(cpu);
 }
 
-const QList<std::pair<const char *, const char *>> acpiTrips = {
-    {"critical", "100000"}, {"passive", "80000"}, {"active0", "70000"}};
+const Trips acpiTrips = {{"critical", "100000"}, {"passive", "80000"}, {"active0", "70000"}};
 
 } // namespace
+
+Q_DECLARE_METATYPE(Setup)
 
 class LinuxThermalStateTest : public QObject
 {
@@ -45,44 +52,41 @@ class LinuxThermalStateTest : public QObject
 private slots:
     void levels_data()
     {
-        QTest::addColumn<int>("setup");
+        QTest::addColumn<Setup>("setup");
         QTest::addColumn<std::optional<qint64>>("state");
-        QTest::newRow("nothing offered") << 0 << std::optional<qint64>();
-        QTest::newRow("cool zone") << 1 << std::optional<qint64>(0);
-        QTest::newRow("above active trip") << 2 << std::optional<qint64>(1);
-        QTest::newRow("near passive trip") << 3 << std::optional<qint64>(1);
-        QTest::newRow("at passive trip") << 4 << std::optional<qint64>(2);
-        QTest::newRow("near critical trip") << 5 << std::optional<qint64>(3);
-        QTest::newRow("hot trip") << 6 << std::optional<qint64>(3);
-        QTest::newRow("package zone ignored") << 7 << std::optional<qint64>();
-        QTest::newRow("zero trips ignored") << 8 << std::optional<qint64>();
-        QTest::newRow("processor cooling active") << 9 << std::optional<qint64>(2);
-        QTest::newRow("fan cooling does not count") << 10 << std::optional<qint64>();
-        QTest::newRow("worst zone wins") << 11 << std::optional<qint64>(2);
-    }
-    void levels()
-    {
-        QFETCH(int, setup);
-        QFETCH(std::optional<qint64>, state);
-        FakeTree tree;
-        tree.write(QStringLiteral("sys/class/thermal/.keep"), "");
-        switch (setup) {
-        case 1: addZone(tree, 0, "acpitz", "37000", acpiTrips); break;
-        case 2: addZone(tree, 0, "acpitz", "70000", acpiTrips); break;
-        case 3: addZone(tree, 0, "acpitz", "70001", {{"passive", "80000"}}); break;
-        case 4: addZone(tree, 0, "acpitz", "80000", acpiTrips); break;
-        case 5: addZone(tree, 0, "acpitz", "95000", acpiTrips); break;
-        case 6: addZone(tree, 0, "acpitz", "60000", {{"hot", "60000"}}); break;
-        case 7: addZone(tree, 0, "x86_pkg_temp", "99000", {{"passive", "0"}, {"critical", "50000"}}); break;
-        case 8: addZone(tree, 0, "acpitz", "50000", {{"passive", "0"}, {"critical", "-1"}}); break;
-        case 9: addCooling(tree, 0, "Processor", "3"); break;
-        case 10: addCooling(tree, 0, "Fan", "1"); break;
-        case 11:
+        const auto row = [](const char *tag, std::optional<qint64> state, Setup setup) {
+            QTest::newRow(tag) << setup << state;
+        };
+        const auto zone = [](const char *type, const char *temperature, const Trips &trips) {
+            return Setup([=](const FakeTree &tree) { addZone(tree, 0, type, temperature, trips); });
+        };
+        const auto cooling = [](const char *type, const char *state) {
+            return Setup([=](const FakeTree &tree) { addCooling(tree, 0, type, state); });
+        };
+        row("nothing offered", {}, [](const FakeTree &) {});
+        row("cool zone", 0, zone("acpitz", "37000", acpiTrips));
+        row("above active trip", 1, zone("acpitz", "70000", acpiTrips));
+        row("near passive trip", 1, zone("acpitz", "70001", {{"passive", "80000"}}));
+        row("at passive trip", 2, zone("acpitz", "80000", acpiTrips));
+        row("near critical trip", 3, zone("acpitz", "95000", acpiTrips));
+        row("hot trip", 3, zone("acpitz", "60000", {{"hot", "60000"}}));
+        row("package zone ignored", {}, zone("x86_pkg_temp", "99000", {{"passive", "0"}, {"critical", "50000"}}));
+        row("zero trips ignored", {}, zone("acpitz", "50000", {{"passive", "0"}, {"critical", "-1"}}));
+        row("processor cooling active", 2, cooling("Processor", "3"));
+        row("fan cooling does not count", {}, cooling("Fan", "1"));
+        row("worst zone wins", 2, [](const FakeTree &tree) {
             addZone(tree, 0, "acpitz", "37000", acpiTrips);
             addZone(tree, 1, "pch", "81000", {{"passive", "80000"}});
             addCooling(tree, 0, "intel_powerclamp", "0");
-            break;
-        }
+        });
+    }
+    void levels()
+    {
+        QFETCH(Setup, setup);
+        QFETCH(std::optional<qint64>, state);
+        FakeTree tree;
+        tree.write(QStringLiteral("sys/class/thermal/.keep"), "");
+        setup(tree);
         const auto sleeper = std::make_shared<RecordingSleeper>();
         QCOMPARE(LinuxThermalState(tree.root(), sleeper).thermalState(), state);
         QVERIFY(sleeper->pauses().isEmpty());
@@ -93,18 +97,17 @@ private slots:
         QTest::addColumn<QByteArray>("before");
         QTest::addColumn<QByteArray>("after");
         QTest::addColumn<std::optional<qint64>>("state");
-        QTest::newRow("never throttled") << QByteArray("500") << QByteArray("500") << std::optional<qint64>(0);
-        QTest::newRow("a little") << QByteArray("500") << QByteArray("519") << std::optional<qint64>(1);
-        QTest::newRow("a tenth of the window") << QByteArray("500") << QByteArray("520") << std::optional<qint64>(2);
-        QTest::newRow("counter reset") << QByteArray("500") << QByteArray("3") << std::optional<qint64>(0);
-        QTest::newRow("jump past the window")
-            << QByteArray("0") << QByteArray("9223372036854775807") << std::optional<qint64>(2);
-        QTest::newRow("negative junk before")
-            << QByteArray("-9223372036854775808") << QByteArray("9223372036854775807") << std::optional<qint64>(0);
-        QTest::newRow("negative junk after")
-            << QByteArray("9223372036854775807") << QByteArray("-9223372036854775808") << std::optional<qint64>(0);
-        QTest::newRow("beyond 64 bits") << QByteArray("500") << QByteArray("18446744073709551616")
-                                        << std::optional<qint64>(0);
+        const auto row = [](const char *tag, const char *before, const char *after, std::optional<qint64> state) {
+            QTest::newRow(tag) << QByteArray(before) << QByteArray(after) << state;
+        };
+        row("never throttled", "500", "500", 0);
+        row("a little", "500", "519", 1);
+        row("a tenth of the window", "500", "520", 2);
+        row("counter reset", "500", "3", 0);
+        row("jump past the window", "0", "9223372036854775807", 2);
+        row("negative junk before", "-9223372036854775808", "9223372036854775807", 0);
+        row("negative junk after", "9223372036854775807", "-9223372036854775808", 0);
+        row("beyond 64 bits", "500", "18446744073709551616", 0);
     }
     void throttling()
     {

@@ -27,17 +27,6 @@ private:
         return path;
     }
 
-    static void compareRows(const Rows &actual, const Rows &expected)
-    {
-        QCOMPARE(actual.size(), expected.size());
-        for (qsizetype i = 0; i < actual.size(); ++i) {
-            QCOMPARE(actual[i].pid, expected[i].pid);
-            QCOMPARE(actual[i].cpuPercent, expected[i].cpuPercent);
-            QCOMPARE(actual[i].residentMemoryKB, expected[i].residentMemoryKB);
-            QCOMPARE(actual[i].command, expected[i].command);
-        }
-    }
-
 private slots:
     void parsesLines_data()
     {
@@ -87,7 +76,7 @@ private slots:
     {
         QFETCH(QByteArray, output);
         QFETCH(Rows, expected);
-        compareRows(parsePsOutput(output), expected);
+        QCOMPARE(parsePsOutput(output), expected);
     }
 
     void runsTheTool_data()
@@ -113,7 +102,7 @@ private slots:
         QFETCH(QByteArray, body);
         QFETCH(Rows, expected);
         const PsProcessTable table(script(QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'-'), body));
-        compareRows(table.open()->rows(), expected);
+        QCOMPARE(table.open()->rows(), expected);
     }
 
     void missingToolGivesNoRows()

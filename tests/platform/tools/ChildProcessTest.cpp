@@ -96,15 +96,6 @@ private slots:
         QCOMPARE(snapshot.cycleCount, 42);
         QCOMPARE(snapshot.modelName, QStringLiteral("MacBook Pro"));
     }
-
-    void invalidJsonLeavesTheRegistryAlone()
-    {
-        Scripts scripts;
-        Platform platform = makeFakePlatform({QVariantMap {{"CycleCount", 42}}, std::nullopt, std::nullopt});
-        platform.hardwareOverview = std::make_shared<ProfilerHardwareOverview>(
-            scripts.make("garbage", R"(printf '{"SPPowerDataType": [{"sppower_battery_cycle_count": 1')"));
-        QCOMPARE(BatteryReader(platform).read().cycleCount, 42);
-    }
 };
 
 QTEST_GUILESS_MAIN(ChildProcessTest)

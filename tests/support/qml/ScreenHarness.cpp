@@ -87,6 +87,24 @@ QString ScreenHarness::text(const QString &objectName) const
     return item ? item->property("text").toString() : QString();
 }
 
+QStringList ScreenHarness::texts(const QString &objectName) const
+{
+    QStringList found;
+    std::queue<QQuickItem *> pending;
+    pending.push(m_window->contentItem());
+    while (!pending.empty()) {
+        QQuickItem *item = pending.front();
+        pending.pop();
+        if (!item->isVisible())
+            continue;
+        if (item->objectName() == objectName)
+            found << item->property("text").toString();
+        for (QQuickItem *child : item->childItems())
+            pending.push(child);
+    }
+    return found;
+}
+
 bool ScreenHarness::isShown(const QString &objectName) const
 {
     const QQuickItem *item = find(objectName);

@@ -26,6 +26,8 @@ public:
     // The item with that objectName, a visible one when there are several; null when none.
     QQuickItem *find(const QString &objectName) const;
     QString text(const QString &objectName) const;
+    // The texts of every shown item with that name, in the order of the tree.
+    QStringList texts(const QString &objectName) const;
     bool isShown(const QString &objectName) const;
     // Presses the button that is, or sits inside, the named item.
     void press(const QString &objectName);

@@ -1,0 +1,88 @@
+#include "power/PowerDiagnosticViewModel.h"
+
+#include "flow/SidebarStep.h"
+#include "machine/BatteryReaderError.h"
+
+#include <QCoro/QCoroFuture>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include <exception>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+struct ReadOutcome
+{
+    std::optional<PowerReading> reading;
+    // Empty when the failure has no sentence of its own.
+    QString errorMessage;
+};
+
+ReadOutcome readPower(const Platform &platform)
+{
+    try {
+        return {readPowerSnapshot(platform), {}};
+    } catch (BatteryReaderError error) {
+        return {std::nullopt, localizedDescription(error)};
+    } catch (const std::exception &) {
+        // Anything else would leave the check hanging; the screen has a fallback sentence.
+        return {std::nullopt, {}};
+    }
+}
+
+} // namespace
+
+PowerDiagnosticViewModel::PowerDiagnosticViewModel(Platform platform, Clock &clock, QObject *parent)
+    : DiagnosticFlow(clock, QStringLiteral("Stromversorgung wird vorbereitet …"), parent)
+    , m_platform(std::move(platform))
+{
+}
+
+int PowerDiagnosticViewModel::sidebarStep() const
+{
+    return checkSidebarStep(phase(), progress(), 0.8);
+}
+
+PowerResult PowerDiagnosticViewModel::result() const
+{
+    return hasResult() ? powerResult(*m_snapshot, *m_evaluation, m_family) : PowerResult();
+}
+
+QCoro::Task<> PowerDiagnosticViewModel::run(Ticket ticket)
+{
+    setProgress(0.12, QStringLiteral("Ladegerät wird gesucht …"));
+    setPhase(Phase::checking);
+    if (!co_await pause(450ms, ticket))
+        co_return;
+
+    setProgress(0.55, QStringLiteral("Ladestatus wird geprüft …"));
+    // The platform is copied into the task, so the read may outlive this object.
+    const ReadOutcome outcome = co_await QtConcurrent::run(readPower, m_platform);
+    if (ticket.stale())
+        co_return;
+    if (!outcome.reading) {
+        setErrorMessage(outcome.errorMessage);
+        setPhase(Phase::error);
+        co_return;
+    }
+
+    if (!co_await pause(450ms, ticket))
+        co_return;
+    m_snapshot = outcome.reading->snapshot;
+    m_evaluation = evaluate(m_snapshot.value());
+    m_family = outcome.reading->family;
+    emit resultsChanged();
+    setProgress(1.0, progressText());
+    setPhase(Phase::result);
+}
+
+void PowerDiagnosticViewModel::clearResults()
+{
+    if (!hasResult())
+        return;
+    m_snapshot.reset();
+    m_evaluation.reset();
+    m_family = MacBookFamily::unsupported;
+    emit resultsChanged();
+}
