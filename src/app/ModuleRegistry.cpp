@@ -2,6 +2,7 @@
 
 #include "app/AppShell.h"
 #include "battery/BatteryDiagnosticViewModel.h"
+#include "fans/FanDiagnosticViewModel.h"
 #include "power/PowerDiagnosticViewModel.h"
 #include "system/SystemDiagnosticViewModel.h"
 
@@ -14,4 +15,6 @@ void registerProductModules(AppShell &shell, const Platform &platform, Clock &cl
                          QStringLiteral("SystemModuleView.qml"));
     shell.registerModule(DiagnosisModule::power, new PowerDiagnosticViewModel(platform, clock),
                          QStringLiteral("PowerIntegratedModuleView.qml"));
+    shell.registerModule(DiagnosisModule::fans, new FanDiagnosticViewModel(platform, clock, sleeper),
+                         QStringLiteral("FanIntegratedModuleView.qml"));
 }

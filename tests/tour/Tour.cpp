@@ -1,6 +1,9 @@
 // Renders the shell and the battery screens from simulated machines to
 // build/tour/*.png for a person to look at.
+#include "fans/FanDiagnosticViewModel.h"
 #include "support/BatteryMachines.h"
+#include "support/FanMachines.h"
+#include "support/GatedSleeper.h"
 #include "support/PowerMachines.h"
 #include "support/SystemMachines.h"
 #include "support/qml/ScreenHarness.h"
@@ -71,6 +74,25 @@ void finishPowerCheck(ScreenHarness &harness)
     harness.advance(400ms);
 }
 
+void finishFanCheck(ScreenHarness &harness)
+{
+    harness.press(QStringLiteral("moduleCard_fans"));
+    QVERIFY(harness.advanceUntil([&harness] { return harness.shell().fanModel()->phaseName() == "result"; }));
+    harness.advance(400ms);
+}
+
+// A fan check held in its temperature pause; it goes on once the shell, and
+// with it the check's flow, is gone.
+void holdFanCheck(ScreenHarness &harness)
+{
+    const auto sleeper = std::make_shared<GatedSleeper>();
+    auto *flow = new FanDiagnosticViewModel(makeFakePlatform(FanMachines::twoFanPro()), harness.clock(), sleeper);
+    QObject::connect(flow, &QObject::destroyed, [sleeper] { sleeper->end(0); });
+    harness.shell().registerModule(DiagnosisModule::fans, flow, QStringLiteral("FanIntegratedModuleView.qml"));
+    harness.press(QStringLiteral("moduleCard_fans"));
+    harness.advance(400ms);
+}
+
 } // namespace
 
 void Tour::render_data()
@@ -123,6 +145,18 @@ void Tour::render_data()
     QTest::newRow("24-power-problem") << PowerMachines::stalledAir() << Scene(finishPowerCheck);
     QTest::newRow("25-power-unavailable") << PowerMachines::unpluggedPro() << Scene(finishPowerCheck);
     QTest::newRow("26-power-error") << BatteryMachines::desktop() << Scene(finishPowerCheck);
+    QTest::newRow("30-fans-start") << FanMachines::twoFanPro() << Scene([](ScreenHarness &harness) {
+        finishFanCheck(harness);
+        harness.shell().fanModel()->reset();
+        harness.advance(400ms);
+    });
+    QTest::newRow("31-fans-checking") << FanMachines::twoFanPro() << Scene(holdFanCheck);
+    QTest::newRow("32-fans-good-pro") << FanMachines::twoFanPro() << Scene(finishFanCheck);
+    QTest::newRow("33-fans-notice-pro") << FanMachines::hotTwoFanPro() << Scene(finishFanCheck);
+    QTest::newRow("34-fans-problem-pro") << FanMachines::stalledTwoFanPro() << Scene(finishFanCheck);
+    QTest::newRow("35-fans-unavailable-air") << FanMachines::fanlessAir() << Scene(finishFanCheck);
+    QTest::newRow("36-fans-good-desktop") << FanMachines::desktop() << Scene(finishFanCheck);
+    QTest::newRow("37-fans-nothing-readable") << BatteryMachines::desktop() << Scene(finishFanCheck);
     QTest::newRow("10-placeholder-module")
         << BatteryMachines::healthyAir()
         << Scene([](ScreenHarness &harness) { harness.press(QStringLiteral("moduleCard_storage")); });

@@ -1,0 +1,161 @@
+#include "fans/FanDiagnosticViewModel.h"
+#include "machine/RepairPages.h"
+#include "support/BatteryMachines.h"
+#include "support/FanMachines.h"
+#include "support/GatedSleeper.h"
+#include "support/qml/AddressCatcher.h"
+#include "support/qml/ScreenHarness.h"
+
+#include <QTest>
+#include <QThreadPool>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+void finishCheck(ScreenHarness &harness)
+{
+    harness.press(QStringLiteral("moduleCard_fans"));
+    QVERIFY(harness.advanceUntil([&harness] { return harness.shell().fanModel()->phaseName() == "result"; }));
+    harness.advance(400ms);
+}
+
+void expectHeader(ScreenHarness &harness, const char *eyebrow, const char *title, const char *subtitle)
+{
+    QCOMPARE(harness.text(QStringLiteral("headerEyebrow")), QString::fromUtf8(eyebrow));
+    QCOMPARE(harness.text(QStringLiteral("headerTitle")), QString::fromUtf8(title));
+    QCOMPARE(harness.text(QStringLiteral("headerSubtitle")), QString::fromUtf8(subtitle));
+}
+
+} // namespace
+
+class FanScreenTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        // Two checks may wait in their pauses at once.
+        QThreadPool::globalInstance()->setMaxThreadCount(4);
+    }
+
+    void resultShowsTheVerdict_data()
+    {
+        QTest::addColumn<SimulatedMachine>("machine");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QStringList>("details");
+        QTest::addColumn<bool>("cleaning");
+
+        QTest::newRow("two fans, idle") << FanMachines::twoFanPro() << QStringLiteral("Lüfter & Kühlung unauffällig")
+                                        << QStringList {"Lüfter 1: 2190 RPM", "Lüfter 2: 2010 RPM",
+                                                        "Wärmster Sensor: 58,0 °C"}
+                                        << false;
+        QTest::newRow("two fans, hot") << FanMachines::hotTwoFanPro()
+                                       << QStringLiteral("Kühlung arbeitet – Temperaturen erhöht")
+                                       << QStringList {"Lüfter 1: 5480 RPM", "Lüfter 2: 5210 RPM",
+                                                       "Wärmster Sensor: 93,5 °C"}
+                                       << true;
+        QTest::newRow("two fans standing, hot")
+            << FanMachines::stalledTwoFanPro() << QStringLiteral("Kühlung auffällig")
+            << QStringList {"Lüfter 1: 0 RPM", "Lüfter 2: 0 RPM", "Wärmster Sensor: 96,0 °C"} << true;
+        QTest::newRow("fanless Air") << FanMachines::fanlessAir() << QStringLiteral("Keine Lüfterdaten verfügbar")
+                                     << QStringList {"Wärmster Sensor: 45,0 °C"} << false;
+        QTest::newRow("desktop with one fan")
+            << FanMachines::desktop() << QStringLiteral("Lüfter & Kühlung unauffällig")
+            << QStringList {"Lüfter 1: 1800 RPM", "Wärmster Sensor: 52,5 °C"} << false;
+        // As on a machine without an SMC and without a battery.
+        QTest::newRow("nothing readable") << BatteryMachines::desktop() << QStringLiteral("Keine Lüfterdaten verfügbar")
+                                          << QStringList {"Keine Lüfterdrehzahl verfügbar"} << false;
+    }
+
+    void resultShowsTheVerdict()
+    {
+        QFETCH(SimulatedMachine, machine);
+        QFETCH(QString, title);
+        QFETCH(QStringList, details);
+        QFETCH(bool, cleaning);
+
+        const QHash<QString, QString> explanations {
+            {"Lüfter & Kühlung unauffällig",
+             "Die erkannten Lüfter liefern plausible Drehzahlen und während der Messung bestand kein deutlicher "
+             "thermischer Warnzustand."},
+            {"Kühlung arbeitet – Temperaturen erhöht",
+             "Die Lüfter werden erkannt und laufen, die gemessenen Temperaturen sind aber erhöht. Eine Innen- und "
+             "Kühlsystemreinigung kann sinnvoll sein."},
+            {"Kühlung auffällig",
+             "Das MacBook ist deutlich warm, gleichzeitig wird bei den erkannten Lüftern kaum "
+             "Drehzahl gemeldet. Das sollte genauer geprüft werden."},
+            {"Keine Lüfterdaten verfügbar",
+             "Bei lüfterlosen MacBooks ist das normal. Besitzt dein Modell einen Lüfter, konnte dessen Drehzahl in "
+             "dieser Messung nicht ausgelesen werden. Die Temperaturdiagnose funktioniert unabhängig davon weiter."},
+        };
+
+        ScreenHarness harness(machine);
+        finishCheck(harness);
+        QCOMPARE(harness.shell().currentStep(), 4);
+        expectHeader(harness, "ERGEBNIS", "Lüfter & Kühlung",
+                     "Bei lüfterlosen MacBooks ist es normal, dass keine Lüfterdrehzahl vorhanden ist.");
+        QCOMPARE(harness.text(QStringLiteral("resultCardTitle")), title);
+        QCOMPARE(harness.text(QStringLiteral("resultCardText")), explanations.value(title));
+        QCOMPARE(harness.texts(QStringLiteral("resultCardDetail")), details);
+        QCOMPARE(harness.isShown(QStringLiteral("fanCleaningLink")), cleaning);
+
+        harness.press(QStringLiteral("moduleBackButton"));
+        QCOMPARE(harness.shell().routeName(), QStringLiteral("selection"));
+    }
+
+    void cleaningLinkOpensTheCleaningPage()
+    {
+        AddressCatcher browser;
+        ScreenHarness harness(FanMachines::hotTwoFanPro());
+        finishCheck(harness);
+        harness.press(QStringLiteral("fanCleaningLink"));
+        QCOMPARE(browser.opened, QList<QUrl> {RepairPages::cleaning()});
+        QCOMPARE(harness.shell().routeName(), QStringLiteral("fans"));
+        QCOMPARE(harness.shell().fanModel()->phaseName(), QStringLiteral("result"));
+    }
+
+    // The check waits in its temperature pause while the screens are looked
+    // at; a check overtaken by a new start never shows its result.
+    void startAndRunningSections()
+    {
+        ScreenHarness harness(FanMachines::fanlessAir());
+        const auto sleeper = std::make_shared<GatedSleeper>();
+        harness.shell().registerModule(
+            DiagnosisModule::fans,
+            new FanDiagnosticViewModel(makeFakePlatform(FanMachines::twoFanPro()), harness.clock(), sleeper),
+            QStringLiteral("FanIntegratedModuleView.qml"));
+
+        harness.press(QStringLiteral("moduleCard_fans"));
+        QTRY_COMPARE(sleeper->pausesBegun(), 1);
+        QCOMPARE(harness.shell().currentStep(), 3);
+        expectHeader(harness, "PRÜFUNG LÄUFT", "Kühlsystem wird geprüft",
+                     "Lüfter und Temperatur werden gemeinsam betrachtet.");
+        QCOMPARE(harness.find(QStringLiteral("moduleProgress"))->property("value").toDouble(), 0.18);
+
+        harness.shell().fanModel()->reset();
+        harness.advance(100ms);
+        QCOMPARE(harness.shell().currentStep(), 2);
+        expectHeader(harness, "LÜFTER CHECK", "Lüfter & Kühlung prüfen",
+                     "Liest vorhandene Lüfterdrehzahlen aus und betrachtet sie zusammen mit der aktuellen "
+                     "Temperatur. Lüfter werden nicht gesteuert oder verändert.");
+        QCOMPARE(harness.find(QStringLiteral("moduleStartButton"))->property("title").toString(),
+                 QStringLiteral("Lüfter Check starten"));
+
+        harness.press(QStringLiteral("moduleStartButton"));
+        QTRY_COMPARE(sleeper->pausesBegun(), 2);
+        sleeper->end(0);
+        QTRY_COMPARE(QThreadPool::globalInstance()->activeThreadCount(), 1);
+        harness.advance(100ms);
+        QCOMPARE(harness.shell().fanModel()->phaseName(), QStringLiteral("checking"));
+        QCOMPARE(harness.text(QStringLiteral("headerTitle")), QStringLiteral("Kühlsystem wird geprüft"));
+
+        sleeper->end(1);
+        QVERIFY(harness.advanceUntil([&harness] { return harness.shell().fanModel()->phaseName() == "result"; }));
+        QCOMPARE(harness.text(QStringLiteral("resultCardTitle")), QStringLiteral("Lüfter & Kühlung unauffällig"));
+    }
+};
+
+QTEST_MAIN(FanScreenTest)
+#include "FanScreenTest.moc"
