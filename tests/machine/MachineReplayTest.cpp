@@ -3,6 +3,9 @@
 #include "machine/BatteryReader.h"
 #include "machine/ThermalSampling.h"
 #include "platform/smc/SmcAccess.h"
+#include "power/PowerEvaluation.h"
+#include "power/PowerResult.h"
+#include "power/PowerSnapshotReader.h"
 #include "support/RealMachines.h"
 #include "support/RecordingSleeper.h"
 #include "system/TemperatureOverview.h"
@@ -149,6 +152,29 @@ private slots:
                 {"design", result.metrics.design.value},
                 {"charge", result.metrics.charge.value},
                 {"chargeSubtitle", result.metrics.charge.subtitle},
+            };
+        } catch (BatteryReaderError error) {
+            shown = {{"error", localizedDescription(error)}};
+        }
+        compareShown(shown, expected);
+    }
+
+    void charger_data() { addMachineRows(QStringLiteral("charger")); }
+    void charger()
+    {
+        QFETCH(SimulatedMachine, machine);
+        QFETCH(QJsonObject, expected);
+        QVERIFY2(!expected.isEmpty(), "the folder has no readable replay.json");
+        QJsonObject shown;
+        try {
+            const PowerReading reading = readPowerSnapshot(makeFakePlatform(machine));
+            const PowerResult result = powerResult(reading.snapshot, evaluate(reading.snapshot), reading.family);
+            shown = {
+                {"verdict", rawValue(result.verdict)},
+                {"title", result.title},
+                {"details", QJsonArray::fromStringList(result.details)},
+                {"pills", QJsonArray::fromStringList({result.adapterWatts, result.charge, result.source})},
+                {"repairPages", result.offersRepair()},
             };
         } catch (BatteryReaderError error) {
             shown = {{"error", localizedDescription(error)}};
