@@ -76,18 +76,19 @@ public:
         return found == m_top.constEnd() ? std::nullopt : propertyInteger(found.value());
     }
 
-    bool reportsInstalledBattery(bool serviceFound) const
-    {
-        if (!serviceFound)
-            return false;
-        const auto installed = m_top.constFind(QStringLiteral("BatteryInstalled"));
-        return installed == m_top.constEnd() || propertyBoolean(installed.value()).value_or(true);
-    }
-
 private:
     QVariantMap m_top;
     QVariantMap m_nested;
 };
+
+// Only an explicit "no" counts: a service that does not say is taken at its word.
+bool reportsInstalledBattery(const std::optional<QVariantMap> &properties)
+{
+    if (!properties)
+        return false;
+    const auto installed = properties->constFind(QStringLiteral("BatteryInstalled"));
+    return installed == properties->constEnd() || propertyBoolean(installed.value()).value_or(true);
+}
 
 class Overview
 {
@@ -265,8 +266,10 @@ const QStringList &BatteryReader::registryKeys()
 BatterySnapshot BatteryReader::read() const
 {
     const auto properties = m_platform.batteryService->properties(registryKeys());
-    const Registry registry(properties.value_or(QVariantMap()));
-    const bool installed = registry.reportsInstalledBattery(properties.has_value());
+    const bool installed = reportsInstalledBattery(properties);
+    // A desktop Mac's service says no battery is installed and still reports
+    // zero cycles and zero charge: those belong to no battery.
+    const Registry registry(installed ? *properties : QVariantMap());
     const Overview overview(parsedOverview(*m_platform.hardwareOverview));
 
     const QString systemIdentifier = modelIdentifier(*m_platform.systemControl);

@@ -57,8 +57,11 @@ QCoro::Task<> PowerDiagnosticViewModel::run(Ticket ticket)
         co_return;
 
     setProgress(0.55, QStringLiteral("Ladestatus wird geprüft …"));
-    // The platform is copied into the task, so the read may outlive this object.
-    const ReadOutcome outcome = co_await QtConcurrent::run(readPower, m_platform);
+    // The task holds its own copy of the platform, so it may outlive this
+    // object. It starts apart from the co_await: g++ 12 destroys the
+    // temporaries of a co_await expression twice.
+    const QFuture<ReadOutcome> reading = QtConcurrent::run(readPower, m_platform);
+    const ReadOutcome outcome = co_await reading;
     if (ticket.stale())
         co_return;
     if (!outcome.reading) {

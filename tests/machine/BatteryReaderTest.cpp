@@ -194,6 +194,17 @@ private slots:
             << BatterySnapshot {"MacBook Air", "MacBookAir7,2", MacBookFamily::air, {}, 7, {}, {}, {}, {}, {}, {}};
         QTest::newRow("installed battery without values")
             << SimulatedMachine {QVariantMap {}, powerJson("\"x\": 1"), {}} << proSnapshot();
+        QTest::newRow("installed battery reporting zeros keeps them")
+            << SimulatedMachine {QVariantMap {{"BatteryInstalled", true},
+                                              {"CycleCount", 0},
+                                              {"CurrentCapacity", 0},
+                                              {"MaxCapacity", 0}},
+                                 powerJson("\"x\": 1"),
+                                 {}}
+            << pro([](BatterySnapshot &s) {
+                   s.cycleCount = 0;
+                   s.chargePercent = 0;
+               });
     }
     void mergesSources()
     {
@@ -234,6 +245,14 @@ private slots:
             << SimulatedMachine {std::nullopt, powerJson("\"x\": 1"), {}} << BatteryReaderError::noBattery;
         QTest::newRow("service says no battery installed")
             << SimulatedMachine {QVariantMap {{"BatteryInstalled", false}}, powerJson("\"x\": 1"), {}}
+            << BatteryReaderError::noBattery;
+        QTest::newRow("service says no battery installed and reports zeros")
+            << SimulatedMachine {QVariantMap {{"BatteryInstalled", qint64(0)},
+                                              {"CycleCount", 0},
+                                              {"CurrentCapacity", 0},
+                                              {"MaxCapacity", 0}},
+                                 QByteArray(R"({"SPHardwareDataType": [{"machine_name": "Mac mini"}]})"),
+                                 {}}
             << BatteryReaderError::noBattery;
     }
     void failsOnlyWithoutAnyBattery()

@@ -112,6 +112,8 @@ Platform makeFakePlatform(const SimulatedMachine &machine)
     auto smc = std::make_shared<FakeSmc>(machine.smcKeys);
     if (machine.smcKeys.isEmpty())
         smc->failOpen();
+    for (const std::uint32_t key : machine.unreadableSmcKeys)
+        smc->failKey(smcReadKeyValue, key);
     platform.smcTransport = smc;
     platform.thermalState = std::make_shared<FixedThermalState>(machine.thermalState);
     platform.powerSource = std::make_shared<FixedPowerSource>(machine.powerSource);

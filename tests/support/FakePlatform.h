@@ -21,6 +21,8 @@ struct SimulatedMachine
     QList<QList<ProcessRow>> processRounds;
     // The SMC's keys; without any the SMC cannot be opened.
     QList<SmcKey> smcKeys;
+    // Keys the SMC lists but whose value cannot be read.
+    QList<std::uint32_t> unreadableSmcKeys;
     // The operating system's thermal state (0 nominal ... 3 critical).
     std::optional<qint64> thermalState;
     ProvidingPowerSource powerSource = ProvidingPowerSource::unknown;

@@ -22,7 +22,12 @@ FakeSmc::FakeSmc(QList<SmcKey> keys)
 
 void FakeSmc::failKey(std::uint8_t command, const char *key)
 {
-    m_failingKeys.insert(failureId(command, smcFourCharCode(key)));
+    failKey(command, smcFourCharCode(key));
+}
+
+void FakeSmc::failKey(std::uint8_t command, std::uint32_t key)
+{
+    m_failingKeys.insert(failureId(command, key));
 }
 
 int FakeSmc::calls(std::uint8_t command) const

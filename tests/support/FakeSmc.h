@@ -20,6 +20,7 @@ public:
     void openWithZeroHandle() { m_zeroHandle = true; }
     // Commands 5 and 9 fail for this key; command 8 for this index.
     void failKey(std::uint8_t command, const char *key);
+    void failKey(std::uint8_t command, std::uint32_t key);
     void failIndex(std::uint32_t index) { m_failingIndexes.insert(index); }
 
     int calls(std::uint8_t command) const;
