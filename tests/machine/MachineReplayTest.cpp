@@ -1,5 +1,6 @@
 #include "battery/BatteryEvaluation.h"
 #include "battery/BatteryResult.h"
+#include "fans/FanCheck.h"
 #include "machine/BatteryReader.h"
 #include "machine/ThermalSampling.h"
 #include "platform/smc/SmcAccess.h"
@@ -179,6 +180,23 @@ private slots:
         } catch (BatteryReaderError error) {
             shown = {{"error", localizedDescription(error)}};
         }
+        compareShown(shown, expected);
+    }
+
+    // A fan standing still is a reading; a fanless Mac has none.
+    void fans_data() { addMachineRows(QStringLiteral("fans")); }
+    void fans()
+    {
+        QFETCH(SimulatedMachine, machine);
+        QFETCH(QJsonObject, expected);
+        QVERIFY2(!expected.isEmpty(), "the folder has no readable replay.json");
+        const FanDiagnosticResult result = computeFanResult(makeFakePlatform(machine), RecordingSleeper());
+        const QJsonObject shown {
+            {"verdict", rawValue(result.verdict)},
+            {"title", result.title},
+            {"details", QJsonArray::fromStringList(result.details())},
+            {"cleaningLink", result.cleaningRecommended},
+        };
         compareShown(shown, expected);
     }
 

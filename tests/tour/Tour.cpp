@@ -1,4 +1,4 @@
-// Renders the shell and the battery screens from simulated machines to
+// Renders the shell and every module's screens from simulated machines to
 // build/tour/*.png for a person to look at.
 #include "fans/FanDiagnosticViewModel.h"
 #include "support/BatteryMachines.h"
