@@ -7,7 +7,6 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <array>
-#include <exception>
 
 using namespace std::chrono_literals;
 
@@ -19,25 +18,6 @@ constexpr std::array<PacedStep, 4> steps {{
     {0.66, "Kapazität und Ladezyklen werden geprüft …", 350ms},
     {0.86, "Batteriezustand wird bewertet …", 330ms},
 }};
-
-struct ReaderOutcome
-{
-    std::optional<BatterySnapshot> snapshot;
-    // Empty when the failure has no sentence of its own.
-    QString errorMessage;
-};
-
-ReaderOutcome readBattery(const BatteryReader &reader)
-{
-    try {
-        return {reader.read(), {}};
-    } catch (BatteryReaderError error) {
-        return {std::nullopt, localizedDescription(error)};
-    } catch (const std::exception &) {
-        // Anything else would leave the check hanging; the screen has a fallback sentence.
-        return {std::nullopt, {}};
-    }
-}
 
 } // namespace
 
@@ -58,20 +38,21 @@ QCoro::Task<> BatteryDiagnosticViewModel::run(Ticket ticket)
     setPhase(Phase::checking);
 
     // The reader holds its own copy of the platform, so it may outlive this object.
-    QFuture<ReaderOutcome> reading = QtConcurrent::run(readBattery, BatteryReader(m_platform));
+    QFuture<BatteryReadOutcome<BatterySnapshot>> reading = QtConcurrent::run(
+        [reader = BatteryReader(m_platform)] { return catchBatteryReadFailure([&] { return reader.read(); }); });
     if (!co_await walk(steps, ticket))
         co_return;
-    const ReaderOutcome outcome = co_await reading;
+    const BatteryReadOutcome<BatterySnapshot> outcome = co_await reading;
     if (ticket.stale())
         co_return;
 
-    if (!outcome.snapshot) {
+    if (!outcome.value) {
         setErrorMessage(outcome.errorMessage);
         setPhase(Phase::error);
         co_return;
     }
-    m_snapshot = outcome.snapshot;
-    m_evaluation = evaluate(*outcome.snapshot);
+    m_snapshot = outcome.value;
+    m_evaluation = evaluate(*outcome.value);
     emit resultsChanged();
     setProgress(1.0, QStringLiteral("Akku-Diagnose abgeschlossen"));
     if (co_await pause(180ms, ticket))

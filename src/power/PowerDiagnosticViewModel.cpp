@@ -6,32 +6,7 @@
 #include <QCoro/QCoroFuture>
 #include <QtConcurrent/QtConcurrentRun>
 
-#include <exception>
-
 using namespace std::chrono_literals;
-
-namespace {
-
-struct ReadOutcome
-{
-    std::optional<PowerReading> reading;
-    // Empty when the failure has no sentence of its own.
-    QString errorMessage;
-};
-
-ReadOutcome readPower(const Platform &platform)
-{
-    try {
-        return {readPowerSnapshot(platform), {}};
-    } catch (BatteryReaderError error) {
-        return {std::nullopt, localizedDescription(error)};
-    } catch (const std::exception &) {
-        // Anything else would leave the check hanging; the screen has a fallback sentence.
-        return {std::nullopt, {}};
-    }
-}
-
-} // namespace
 
 PowerDiagnosticViewModel::PowerDiagnosticViewModel(Platform platform, Clock &clock, QObject *parent)
     : DiagnosticFlow(clock, QStringLiteral("Stromversorgung wird vorbereitet …"), parent)
@@ -60,11 +35,12 @@ QCoro::Task<> PowerDiagnosticViewModel::run(Ticket ticket)
     // The task holds its own copy of the platform, so it may outlive this
     // object. It starts apart from the co_await: g++ 12 destroys the
     // temporaries of a co_await expression twice.
-    const QFuture<ReadOutcome> reading = QtConcurrent::run(readPower, m_platform);
-    const ReadOutcome outcome = co_await reading;
+    const QFuture<BatteryReadOutcome<PowerReading>> reading = QtConcurrent::run(
+        [platform = m_platform] { return catchBatteryReadFailure([&] { return readPowerSnapshot(platform); }); });
+    const BatteryReadOutcome<PowerReading> outcome = co_await reading;
     if (ticket.stale())
         co_return;
-    if (!outcome.reading) {
+    if (!outcome.value) {
         setErrorMessage(outcome.errorMessage);
         setPhase(Phase::error);
         co_return;
@@ -72,9 +48,9 @@ QCoro::Task<> PowerDiagnosticViewModel::run(Ticket ticket)
 
     if (!co_await pause(450ms, ticket))
         co_return;
-    m_snapshot = outcome.reading->snapshot;
+    m_snapshot = outcome.value->snapshot;
     m_evaluation = evaluate(m_snapshot.value());
-    m_family = outcome.reading->family;
+    m_family = outcome.value->family;
     emit resultsChanged();
     setProgress(1.0, progressText());
     setPhase(Phase::result);
