@@ -3,6 +3,7 @@
 #include "app/AppShell.h"
 #include "battery/BatteryDiagnosticViewModel.h"
 #include "fans/FanDiagnosticViewModel.h"
+#include "media/MediaDiagnosticViewModel.h"
 #include "power/PowerDiagnosticViewModel.h"
 #include "system/SystemDiagnosticViewModel.h"
 
@@ -17,4 +18,6 @@ void registerProductModules(AppShell &shell, const Platform &platform, Clock &cl
                          QStringLiteral("PowerIntegratedModuleView.qml"));
     shell.registerModule(DiagnosisModule::fans, new FanDiagnosticViewModel(platform, clock, sleeper),
                          QStringLiteral("FanIntegratedModuleView.qml"));
+    shell.registerModule(DiagnosisModule::media, new MediaDiagnosticViewModel(platform.openMediaCapture(), clock),
+                         QStringLiteral("MediaIntegratedModuleView.qml"));
 }

@@ -8,7 +8,10 @@
 #include "platform/SystemControl.h"
 #include "platform/ThermalStateSource.h"
 
+#include <functional>
 #include <memory>
+
+class MediaCapture;
 
 // Everything the diagnosis reads from the operating system. Built once for the
 // machine at hand; tests assemble one from fakes. Every member is safe to use
@@ -22,7 +25,12 @@ struct Platform
     std::shared_ptr<const SmcTransport> smcTransport = nullptr;
     std::shared_ptr<const ThermalStateSource> thermalState = nullptr;
     std::shared_ptr<const PowerSource> powerSource = nullptr;
+    // The camera and microphone, opened for the user-interface thread and
+    // owned by whoever opened them.
+    std::function<std::unique_ptr<MediaCapture>()> openMediaCapture;
 };
 
 // The backends of the operating system this build targets.
 Platform makeHostPlatform();
+// The default camera and microphone through Qt, the same on every system.
+std::unique_ptr<MediaCapture> openDefaultMediaCapture();

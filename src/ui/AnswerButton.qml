@@ -9,6 +9,8 @@ Item {
     property string symbol
     property color tint: Colors.good
     property var action
+    // The answer the user gave; it stays marked while it can still change.
+    property bool chosen: false
 
     implicitWidth: button.implicitWidth
     implicitHeight: button.implicitHeight
@@ -43,8 +45,10 @@ Item {
         }
         background: Rectangle {
             radius: 12
-            color: Qt.rgba(root.tint.r, root.tint.g, root.tint.b, button.down ? 0.2 : button.hovered ? 0.14 : 0.08)
-            border.color: Qt.rgba(root.tint.r, root.tint.g, root.tint.b, 0.45)
+            color: Qt.rgba(root.tint.r, root.tint.g, root.tint.b,
+                           root.chosen || button.down ? 0.2 : button.hovered ? 0.14 : 0.08)
+            border.color: Qt.rgba(root.tint.r, root.tint.g, root.tint.b, root.chosen ? 1 : 0.45)
+            border.width: root.chosen ? 2 : 1
         }
     }
 }

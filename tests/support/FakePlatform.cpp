@@ -117,5 +117,6 @@ Platform makeFakePlatform(const SimulatedMachine &machine)
     platform.smcTransport = smc;
     platform.thermalState = std::make_shared<FixedThermalState>(machine.thermalState);
     platform.powerSource = std::make_shared<FixedPowerSource>(machine.powerSource);
+    platform.openMediaCapture = [media = machine.media] { return std::make_unique<FakeMediaCapture>(media); };
     return platform;
 }

@@ -2,6 +2,7 @@
 
 #include "platform/Platform.h"
 #include "platform/smc/SmcKeyTable.h"
+#include "support/FakeMediaCapture.h"
 
 #include <QByteArray>
 #include <QList>
@@ -26,6 +27,7 @@ struct SimulatedMachine
     // The operating system's thermal state (0 nominal ... 3 critical).
     std::optional<qint64> thermalState;
     ProvidingPowerSource powerSource = ProvidingPowerSource::unknown;
+    SimulatedMediaDevices media;
 };
 
 Platform makeFakePlatform(const SimulatedMachine &machine);

@@ -1,6 +1,7 @@
 // Renders the shell and every module's screens from simulated machines to
 // build/tour/*.png for a person to look at.
 #include "fans/FanDiagnosticViewModel.h"
+#include "media/MediaDiagnosticViewModel.h"
 #include "support/BatteryMachines.h"
 #include "support/FanMachines.h"
 #include "support/GatedSleeper.h"
@@ -9,6 +10,7 @@
 #include "support/qml/ScreenHarness.h"
 
 #include <QDir>
+#include <QGuiApplication>
 #include <QTest>
 
 #include <algorithm>
@@ -93,6 +95,43 @@ void holdFanCheck(ScreenHarness &harness)
     harness.advance(400ms);
 }
 
+SimulatedMachine withMedia(SimulatedMediaDevices devices)
+{
+    SimulatedMachine machine = BatteryMachines::healthyAir();
+    machine.media = std::move(devices);
+    return machine;
+}
+
+MediaDiagnosticViewModel &mediaFlow(ScreenHarness &harness)
+{
+    return *qobject_cast<MediaDiagnosticViewModel *>(harness.shell().mediaModel());
+}
+
+void openMediaTest(ScreenHarness &harness)
+{
+    harness.press(QStringLiteral("moduleCard_media"));
+    harness.advance(400ms);
+}
+
+// A picture with depth and colour, as a camera would give it.
+QImage cameraPicture()
+{
+    QImage picture(640, 480, QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x)
+            picture.setPixelColor(x, y, QColor::fromHsvF(0.55 - 0.25 * x / 640.0, 0.45, 0.35 + 0.55 * y / 480.0));
+    }
+    return picture;
+}
+
+void answerMedia(ScreenHarness &harness, const char *cameraAnswer, const char *microphoneAnswer)
+{
+    openMediaTest(harness);
+    harness.press(QString::fromLatin1(cameraAnswer));
+    harness.press(QString::fromLatin1(microphoneAnswer));
+    harness.advance(400ms);
+}
+
 } // namespace
 
 void Tour::render_data()
@@ -157,6 +196,32 @@ void Tour::render_data()
     QTest::newRow("35-fans-unavailable-air") << FanMachines::fanlessAir() << Scene(finishFanCheck);
     QTest::newRow("36-fans-good-desktop") << FanMachines::desktop() << Scene(finishFanCheck);
     QTest::newRow("37-fans-nothing-readable") << BatteryMachines::desktop() << Scene(finishFanCheck);
+    QTest::newRow("70-media-start") << withMedia({.camera = true}) << Scene([](ScreenHarness &harness) {
+        openMediaTest(harness);
+        mediaFlow(harness).reset();
+        harness.advance(400ms);
+    });
+    // Video is drawn only on a real window system: the tour_camera test renders this one under Xvfb.
+    QTest::newRow("71-media-camera-and-level") << withMedia({.camera = true}) << Scene([](ScreenHarness &harness) {
+        if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+            QSKIP("video needs a real window system");
+        openMediaTest(harness);
+        auto *devices = mediaFlow(harness).findChild<FakeMediaCapture *>();
+        devices->showFrame(cameraPicture());
+        emit devices->levelMeasured(0.62);
+        harness.press(QStringLiteral("cameraGoodAnswer"));
+        harness.advance(200ms);
+    });
+    QTest::newRow("72-media-no-camera-no-microphone")
+        << withMedia({.microphoneFailure = QStringLiteral("Es wurde kein Mikrofon gefunden.")}) << Scene(openMediaTest);
+    QTest::newRow("73-media-access-refused")
+        << withMedia({.camera = true, .cameraAllowed = false, .microphoneAllowed = false}) << Scene(openMediaTest);
+    QTest::newRow("74-media-good") << withMedia({.camera = true}) << Scene([](ScreenHarness &harness) {
+        answerMedia(harness, "cameraGoodAnswer", "microphoneGoodAnswer");
+    });
+    QTest::newRow("75-media-problem") << withMedia({.camera = true}) << Scene([](ScreenHarness &harness) {
+        answerMedia(harness, "cameraGoodAnswer", "microphoneBadAnswer");
+    });
     QTest::newRow("10-placeholder-module")
         << BatteryMachines::healthyAir()
         << Scene([](ScreenHarness &harness) { harness.press(QStringLiteral("moduleCard_storage")); });

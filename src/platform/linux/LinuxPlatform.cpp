@@ -1,3 +1,4 @@
+#include "platform/MediaCapture.h"
 #include "platform/Platform.h"
 #include "platform/linux/LinuxBatteryService.h"
 #include "platform/linux/LinuxHardwareOverview.h"
@@ -17,5 +18,6 @@ Platform makeHostPlatform()
     platform.smcTransport = std::make_shared<LinuxSmcTransport>();
     platform.thermalState = std::make_shared<LinuxThermalState>();
     platform.powerSource = std::make_shared<LinuxPowerSource>();
+    platform.openMediaCapture = openDefaultMediaCapture;
     return platform;
 }

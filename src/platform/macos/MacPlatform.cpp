@@ -1,3 +1,4 @@
+#include "platform/MediaCapture.h"
 #include "platform/Platform.h"
 #include "platform/macos/MacBatteryService.h"
 #include "platform/macos/MacPowerSource.h"
@@ -17,5 +18,6 @@ Platform makeHostPlatform()
     platform.smcTransport = std::make_shared<MacSmcTransport>();
     platform.thermalState = std::make_shared<MacThermalState>();
     platform.powerSource = std::make_shared<MacPowerSource>();
+    platform.openMediaCapture = openDefaultMediaCapture;
     return platform;
 }
