@@ -2,6 +2,7 @@
 
 #include "app/AppShell.h"
 #include "battery/BatteryDiagnosticViewModel.h"
+#include "display/DisplayDiagnosticViewModel.h"
 #include "fans/FanDiagnosticViewModel.h"
 #include "power/PowerDiagnosticViewModel.h"
 #include "system/SystemDiagnosticViewModel.h"
@@ -17,4 +18,6 @@ void registerProductModules(AppShell &shell, const Platform &platform, Clock &cl
                          QStringLiteral("PowerIntegratedModuleView.qml"));
     shell.registerModule(DiagnosisModule::fans, new FanDiagnosticViewModel(platform, clock, sleeper),
                          QStringLiteral("FanIntegratedModuleView.qml"));
+    shell.registerModule(DiagnosisModule::display, new DisplayDiagnosticViewModel(platform, clock),
+                         QStringLiteral("DisplayIntegratedModuleView.qml"));
 }

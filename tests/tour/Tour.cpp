@@ -9,6 +9,7 @@
 #include "support/qml/ScreenHarness.h"
 
 #include <QDir>
+#include <QGuiApplication>
 #include <QTest>
 
 #include <algorithm>
@@ -93,6 +94,37 @@ void holdFanCheck(ScreenHarness &harness)
     harness.advance(400ms);
 }
 
+void startDisplayCheck(ScreenHarness &harness)
+{
+    harness.press(QStringLiteral("moduleCard_display"));
+    harness.waitForReader();
+    harness.advance(400ms);
+}
+
+void answerDisplayCheck(ScreenHarness &harness, const QList<bool> &answers)
+{
+    startDisplayCheck(harness);
+    for (bool issue : answers)
+        harness.press(issue ? QStringLiteral("answerIssue") : QStringLiteral("answerNoIssue"));
+    harness.advance(400ms);
+}
+
+// The last image, enlarged; the enlarged window is saved beside the row's picture.
+void enlargeDisplayGradient(ScreenHarness &harness)
+{
+    answerDisplayCheck(harness, QList<bool>(6, false));
+    harness.press(QStringLiteral("enlargePatternButton"));
+    QTest::qWait(450);
+    for (QWindow *window : QGuiApplication::topLevelWindows()) {
+        if (window->objectName() != QLatin1String("patternWindow") || !window->isVisible())
+            continue;
+        const QImage picture = static_cast<QQuickWindow *>(window)->grabWindow();
+        QDir().mkpath(QStringLiteral(TOUR_DIRECTORY));
+        QVERIFY(picture.save(
+            QStringLiteral(TOUR_DIRECTORY "/%1-window.png").arg(QString::fromLatin1(QTest::currentDataTag()))));
+    }
+}
+
 } // namespace
 
 void Tour::render_data()
@@ -157,6 +189,19 @@ void Tour::render_data()
     QTest::newRow("35-fans-unavailable-air") << FanMachines::fanlessAir() << Scene(finishFanCheck);
     QTest::newRow("36-fans-good-desktop") << FanMachines::desktop() << Scene(finishFanCheck);
     QTest::newRow("37-fans-nothing-readable") << BatteryMachines::desktop() << Scene(finishFanCheck);
+    QTest::newRow("60-display-start") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
+        startDisplayCheck(harness);
+        harness.shell().displayModel()->reset();
+        harness.advance(400ms);
+    });
+    QTest::newRow("61-display-first-image") << BatteryMachines::healthyAir() << Scene(startDisplayCheck);
+    QTest::newRow("62-display-gradient-enlarged") << BatteryMachines::healthyAir() << Scene(enlargeDisplayGradient);
+    QTest::newRow("63-display-problem") << BatteryMachines::agingPro() << Scene([](ScreenHarness &harness) {
+        answerDisplayCheck(harness, {true, false, false, false, false, true, false});
+    });
+    QTest::newRow("64-display-good") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
+        answerDisplayCheck(harness, QList<bool>(7, false));
+    });
     QTest::newRow("10-placeholder-module")
         << BatteryMachines::healthyAir()
         << Scene([](ScreenHarness &harness) { harness.press(QStringLiteral("moduleCard_storage")); });
