@@ -4,6 +4,7 @@
 #include "battery/BatteryDiagnosticViewModel.h"
 #include "display/DisplayDiagnosticViewModel.h"
 #include "fans/FanDiagnosticViewModel.h"
+#include "input/InputDiagnosticViewModel.h"
 #include "power/PowerDiagnosticViewModel.h"
 #include "system/SystemDiagnosticViewModel.h"
 
@@ -20,4 +21,6 @@ void registerProductModules(AppShell &shell, const Platform &platform, Clock &cl
                          QStringLiteral("FanIntegratedModuleView.qml"));
     shell.registerModule(DiagnosisModule::display, new DisplayDiagnosticViewModel(platform, clock),
                          QStringLiteral("DisplayIntegratedModuleView.qml"));
+    shell.registerModule(DiagnosisModule::input, new InputDiagnosticViewModel(platform, clock),
+                         QStringLiteral("InputIntegratedModuleView.qml"));
 }

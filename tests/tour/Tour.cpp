@@ -1,6 +1,8 @@
 // Renders the shell and every module's screens from simulated machines to
 // build/tour/*.png for a person to look at.
 #include "fans/FanDiagnosticViewModel.h"
+#include "input/InputDiagnosticViewModel.h"
+#include "input/KeyboardLayout.h"
 #include "support/BatteryMachines.h"
 #include "support/FanMachines.h"
 #include "support/GatedSleeper.h"
@@ -125,6 +127,26 @@ void enlargeDisplayGradient(ScreenHarness &harness)
     }
 }
 
+InputDiagnosticViewModel *startInputTest(ScreenHarness &harness)
+{
+    harness.press(QStringLiteral("moduleCard_input"));
+    harness.waitForReader();
+    harness.advance(400ms);
+    return qobject_cast<InputDiagnosticViewModel *>(harness.shell().inputModel());
+}
+
+// Every other key of the layout, moved and clicked: the field asks for the
+// secondary click.
+void halfPressInputTest(ScreenHarness &harness)
+{
+    InputDiagnosticViewModel *model = startInputTest(harness);
+    for (int i = 0; i < allTestKeys().size(); i += 2)
+        model->recordKeyCode(allTestKeys().at(i).code);
+    model->markPointerMoved();
+    model->markPrimaryClick();
+    harness.advance(400ms);
+}
+
 } // namespace
 
 void Tour::render_data()
@@ -201,6 +223,30 @@ void Tour::render_data()
     });
     QTest::newRow("64-display-good") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
         answerDisplayCheck(harness, QList<bool>(7, false));
+    });
+    QTest::newRow("65-input-start") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
+        startInputTest(harness)->reset();
+        harness.advance(400ms);
+    });
+    QTest::newRow("66-input-testing") << BatteryMachines::healthyAir()
+                                      << Scene([](ScreenHarness &harness) { startInputTest(harness); });
+    QTest::newRow("67-input-half-pressed") << BatteryMachines::healthyAir() << Scene(halfPressInputTest);
+    QTest::newRow("68-input-notice") << BatteryMachines::agingPro() << Scene([](ScreenHarness &harness) {
+        halfPressInputTest(harness);
+        harness.press(QStringLiteral("finishInputButton"));
+        harness.advance(400ms);
+    });
+    QTest::newRow("69-input-good") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
+        InputDiagnosticViewModel *model = startInputTest(harness);
+        for (const KeyboardTestKey &key : allTestKeys())
+            model->recordKeyCode(key.code);
+        model->markPointerMoved();
+        model->markPrimaryClick();
+        model->markSecondaryClick();
+        model->markScrolled();
+        model->markMagnified();
+        harness.press(QStringLiteral("finishInputButton"));
+        harness.advance(400ms);
     });
     QTest::newRow("10-placeholder-module")
         << BatteryMachines::healthyAir()
