@@ -1,4 +1,5 @@
 #include "display/DisplayDiagnosticViewModel.h"
+#include "machine/RepairPages.h"
 #include "support/BatteryMachines.h"
 #include "support/GatedBatteryService.h"
 #include "support/ManualClock.h"
@@ -61,7 +62,6 @@ private slots:
     void answersWalkThroughTheImages();
     void leavingDuringTheReadPublishesNothing();
     void enlargedImageCoversTheFreeAreaAndEscapeClosesIt();
-    void enlargedImageGoesWithTheModule();
 };
 
 void DisplayFlowTest::answersWalkThroughTheImages_data()
@@ -69,17 +69,26 @@ void DisplayFlowTest::answersWalkThroughTheImages_data()
     QTest::addColumn<SimulatedMachine>("machine");
     QTest::addColumn<MacBookFamily>("family");
     QTest::addColumn<QList<bool>>("answers");
-    QTest::addColumn<QStringList>("issues");
+    QTest::addColumn<QString>("detail");
+    QTest::addColumn<QUrl>("repairPage");
 
     QTest::newRow("Air, nothing seen") << BatteryMachines::healthyAir() << MacBookFamily::air << QList<bool>(7, false)
-                                       << QStringList();
-    QTest::newRow("12-inch, white and grey") << twelveInchMacBook() << MacBookFamily::twelveInch
-                                             << QList<bool> {true, false, false, false, false, true, false}
-                                             << QStringList {QStringLiteral("Weiß"), QStringLiteral("Grau")};
+                                       << QStringLiteral(
+                                              "Alle 7 Testbilder wurden ohne gemeldete Auffälligkeit abgeschlossen.")
+                                       << QUrl();
+    QTest::newRow("Pro, every image") << BatteryMachines::agingPro() << MacBookFamily::pro << QList<bool>(7, true)
+                                      << QStringLiteral("Auffällig bei: Weiß, Schwarz, Rot, Grün, Blau, Grau, "
+                                                        "Farbverlauf")
+                                      << sitePage("/macbook-pro-display-reparatur/");
+    QTest::newRow("12-inch, white and grey")
+        << twelveInchMacBook() << MacBookFamily::twelveInch
+        << QList<bool> {true, false, false, false, false, true, false} << QStringLiteral("Auffällig bei: Weiß, Grau")
+        << sitePage("/macbook-display-reparatur/");
     // A Mac without a battery cannot name its family.
     QTest::newRow("no battery, only the gradient")
         << BatteryMachines::desktop() << MacBookFamily::unsupported
-        << QList<bool> {false, false, false, false, false, false, true} << QStringList {QStringLiteral("Farbverlauf")};
+        << QList<bool> {false, false, false, false, false, false, true} << QStringLiteral("Auffällig bei: Farbverlauf")
+        << sitePage("/macbook-display-reparatur/");
 }
 
 void DisplayFlowTest::answersWalkThroughTheImages()
@@ -87,7 +96,8 @@ void DisplayFlowTest::answersWalkThroughTheImages()
     QFETCH(SimulatedMachine, machine);
     QFETCH(MacBookFamily, family);
     QFETCH(QList<bool>, answers);
-    QFETCH(QStringList, issues);
+    QFETCH(QString, detail);
+    QFETCH(QUrl, repairPage);
 
     ManualClock clock;
     DisplayDiagnosticViewModel model(makeFakePlatform(machine), clock);
@@ -108,13 +118,14 @@ void DisplayFlowTest::answersWalkThroughTheImages()
     QCOMPARE(shown, (QStringList {"Weiß", "Schwarz", "Rot", "Grün", "Blau", "Grau", "Farbverlauf"}));
     QCOMPARE(model.phase(), Phase::result);
     QCOMPARE(model.index(), 6);
-    QCOMPARE(model.issues(), issues);
     QCOMPARE(model.sidebarStep(), 4);
-    QCOMPARE(model.result().repairPage.isEmpty(), issues.isEmpty());
+    QCOMPARE(model.result().verdict, repairPage.isEmpty() ? CustomerVerdict::Good : CustomerVerdict::Problem);
+    QCOMPARE(model.result().details, QStringList {detail});
+    QCOMPARE(model.result().repairPage, repairPage);
 
     // Answers after the last image change nothing.
     model.answer(true);
-    QCOMPARE(model.issues(), issues);
+    QCOMPARE(model.result().details, QStringList {detail});
 
     model.reset();
     QCOMPARE(model.phase(), Phase::start);
@@ -168,29 +179,6 @@ void DisplayFlowTest::enlargedImageCoversTheFreeAreaAndEscapeClosesIt()
     // No filter is left behind.
     press(&target, Qt::Key_Escape);
     QCOMPARE(target.keys, (QList<int> {Qt::Key_A, Qt::Key_Escape}));
-}
-
-void DisplayFlowTest::enlargedImageGoesWithTheModule()
-{
-    ManualClock clock;
-    KeyTarget target;
-    {
-        DisplayDiagnosticViewModel model(makeFakePlatform(BatteryMachines::healthyAir()), clock);
-        model.start();
-        waitForRead();
-        model.showPatternWindow(model.index());
-        // Answering leaves the window as it is.
-        model.answer(false);
-        QCOMPARE(model.patternWindowTitle(), QStringLiteral("Quarzlinde Display Test – Weiß"));
-        model.reset();
-        QVERIFY(!model.patternWindowShown());
-        press(&target, Qt::Key_Escape);
-        QCOMPARE(target.keys.size(), 1);
-
-        model.showPatternWindow(0);
-    }
-    press(&target, Qt::Key_Escape);
-    QCOMPARE(target.keys.size(), 2);
 }
 
 QTEST_MAIN(DisplayFlowTest)

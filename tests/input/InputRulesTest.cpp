@@ -1,4 +1,3 @@
-#include "input/InputCaptureArea.h"
 #include "input/InputDiagnosticResult.h"
 #include "input/KeyboardLayout.h"
 #include "machine/RepairPages.h"
@@ -7,7 +6,6 @@
 
 Q_DECLARE_METATYPE(MacBookFamily)
 Q_DECLARE_METATYPE(TrackpadActions)
-Q_DECLARE_METATYPE(TrackpadTestStep)
 
 namespace {
 
@@ -35,10 +33,6 @@ class InputRulesTest : public QObject
 private slots:
     void resultCountsLayoutKeysAndActions_data();
     void resultCountsLayoutKeysAndActions();
-    void overlayAsksForTheFirstMissingAction_data();
-    void overlayAsksForTheFirstMissingAction();
-    void scrollInPoints_data();
-    void scrollInPoints();
 };
 
 void InputRulesTest::resultCountsLayoutKeysAndActions_data()
@@ -106,48 +100,6 @@ void InputRulesTest::resultCountsLayoutKeysAndActions()
     QCOMPARE(result.title(),
              verdict == CustomerVerdict::Good ? QStringLiteral("Eingaben unauffällig")
                                               : QStringLiteral("Nicht alle Eingaben bestätigt"));
-}
-
-void InputRulesTest::overlayAsksForTheFirstMissingAction_data()
-{
-    QTest::addColumn<TrackpadActions>("trackpad");
-    QTest::addColumn<TrackpadTestStep>("step");
-
-    QTest::newRow("nothing yet") << TrackpadActions() << TrackpadTestStep::move;
-    QTest::newRow("zoom before moving") << actions(false, false, false, false, true) << TrackpadTestStep::move;
-    QTest::newRow("moved and scrolled") << actions(true, false, false, true, false) << TrackpadTestStep::primaryClick;
-    QTest::newRow("clicks done") << actions(true, true, true, false, false) << TrackpadTestStep::scroll;
-    QTest::newRow("only zoom missing") << actions(true, true, true, true, false) << TrackpadTestStep::zoom;
-    QTest::newRow("all") << actions(true, true, true, true, true) << TrackpadTestStep::complete;
-}
-
-void InputRulesTest::overlayAsksForTheFirstMissingAction()
-{
-    QFETCH(TrackpadActions, trackpad);
-    QFETCH(TrackpadTestStep, step);
-    QCOMPARE(currentTrackpadStep(trackpad), step);
-}
-
-void InputRulesTest::scrollInPoints_data()
-{
-    QTest::addColumn<QPoint>("pixels");
-    QTest::addColumn<QPoint>("angle");
-    QTest::addColumn<QPointF>("points");
-
-    QTest::newRow("trackpad gives pixels") << QPoint(0, -30) << QPoint(0, -120) << QPointF(0, -30);
-    QTest::newRow("wheel notch") << QPoint() << QPoint(0, 120) << QPointF(0, 60);
-    QTest::newRow("smallest wheel step") << QPoint() << QPoint(1, 0) << QPointF(0.5, 0);
-    QTest::newRow("nothing") << QPoint() << QPoint() << QPointF();
-}
-
-void InputRulesTest::scrollInPoints()
-{
-    QFETCH(QPoint, pixels);
-    QFETCH(QPoint, angle);
-    QFETCH(QPointF, points);
-    const QWheelEvent event(QPointF(), QPointF(), pixels, angle, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
-                            false);
-    QCOMPARE(InputCaptureArea::scrollPoints(event), points);
 }
 
 QTEST_MAIN(InputRulesTest)

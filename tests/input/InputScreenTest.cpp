@@ -183,7 +183,7 @@ void InputScreenTest::resultOffersTheMissingPages()
     SimulatedMachine twelveInch = BatteryMachines::healthyAir();
     twelveInch.hwModel = QStringLiteral("MacBook10,1");
     ScreenHarness harness(twelveInch);
-    startTest(harness);
+    InputDiagnosticViewModel *model = startTest(harness);
     type(harness, {Qt::Key_Shift, 50});
     wheel(harness, QPoint(), QPoint(0, 120));
     harness.press(QStringLiteral("finishInputButton"));
@@ -202,6 +202,8 @@ void InputScreenTest::resultOffersTheMissingPages()
                            sitePage("/macbook-12-zoll-trackpad-reparatur/")}));
     harness.press(QStringLiteral("moduleBackButton"));
     QCOMPARE(harness.shell().routeName(), QStringLiteral("selection"));
+    QVERIFY(model->pressedKeyCodes().isEmpty());
+    QVERIFY(!model->hasResult());
 }
 
 QTEST_MAIN(InputScreenTest)

@@ -17,7 +17,8 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 launch() {
     "$app" >/dev/null 2>&1 &
     pid=$!
-    window=$(xdotool search --sync --onlyvisible --name '^Quarzlinde MacBook Fehlerdiagnose$' | head -n 1)
+    window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Quarzlinde MacBook Fehlerdiagnose$' | head -n 1)
+    [ -n "$window" ] || { echo "FAIL: no window"; exit 1; }
     sleep 3
     xdotool windowactivate --sync "$window" 2>/dev/null || true
 }
