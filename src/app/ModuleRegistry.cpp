@@ -2,7 +2,9 @@
 
 #include "app/AppShell.h"
 #include "battery/BatteryDiagnosticViewModel.h"
+#include "display/DisplayDiagnosticViewModel.h"
 #include "fans/FanDiagnosticViewModel.h"
+#include "input/InputDiagnosticViewModel.h"
 #include "media/MediaDiagnosticViewModel.h"
 #include "power/PowerDiagnosticViewModel.h"
 #include "system/SystemDiagnosticViewModel.h"
@@ -20,4 +22,8 @@ void registerProductModules(AppShell &shell, const Platform &platform, Clock &cl
                          QStringLiteral("FanIntegratedModuleView.qml"));
     shell.registerModule(DiagnosisModule::media, new MediaDiagnosticViewModel(platform.openMediaCapture(), clock),
                          QStringLiteral("MediaIntegratedModuleView.qml"));
+    shell.registerModule(DiagnosisModule::display, new DisplayDiagnosticViewModel(platform, clock),
+                         QStringLiteral("DisplayIntegratedModuleView.qml"));
+    shell.registerModule(DiagnosisModule::input, new InputDiagnosticViewModel(platform, clock),
+                         QStringLiteral("InputIntegratedModuleView.qml"));
 }

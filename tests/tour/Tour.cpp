@@ -1,6 +1,8 @@
 // Renders the shell and every module's screens from simulated machines to
 // build/tour/*.png for a person to look at.
 #include "fans/FanDiagnosticViewModel.h"
+#include "input/InputDiagnosticViewModel.h"
+#include "input/KeyboardLayout.h"
 #include "media/MediaDiagnosticViewModel.h"
 #include "support/BatteryMachines.h"
 #include "support/FanMachines.h"
@@ -132,6 +134,57 @@ void answerMedia(ScreenHarness &harness, const char *cameraAnswer, const char *m
     harness.advance(400ms);
 }
 
+void startDisplayCheck(ScreenHarness &harness)
+{
+    harness.press(QStringLiteral("moduleCard_display"));
+    harness.waitForReader();
+    harness.advance(400ms);
+}
+
+void answerDisplayCheck(ScreenHarness &harness, const QList<bool> &answers)
+{
+    startDisplayCheck(harness);
+    for (bool issue : answers)
+        harness.press(issue ? QStringLiteral("answerIssue") : QStringLiteral("answerNoIssue"));
+    harness.advance(400ms);
+}
+
+// The last image, enlarged; the enlarged window is saved beside the row's picture.
+void enlargeDisplayGradient(ScreenHarness &harness)
+{
+    answerDisplayCheck(harness, QList<bool>(6, false));
+    harness.press(QStringLiteral("enlargePatternButton"));
+    QTest::qWait(450);
+    for (QWindow *window : QGuiApplication::topLevelWindows()) {
+        if (window->objectName() != QLatin1String("patternWindow") || !window->isVisible())
+            continue;
+        const QImage picture = static_cast<QQuickWindow *>(window)->grabWindow();
+        QDir().mkpath(QStringLiteral(TOUR_DIRECTORY));
+        QVERIFY(picture.save(
+            QStringLiteral(TOUR_DIRECTORY "/%1-window.png").arg(QString::fromLatin1(QTest::currentDataTag()))));
+    }
+}
+
+InputDiagnosticViewModel *startInputTest(ScreenHarness &harness)
+{
+    harness.press(QStringLiteral("moduleCard_input"));
+    harness.waitForReader();
+    harness.advance(400ms);
+    return qobject_cast<InputDiagnosticViewModel *>(harness.shell().inputModel());
+}
+
+// Every other key of the layout, moved and clicked: the field asks for the
+// secondary click.
+void halfPressInputTest(ScreenHarness &harness)
+{
+    InputDiagnosticViewModel *model = startInputTest(harness);
+    for (int i = 0; i < allTestKeys().size(); i += 2)
+        model->recordKeyCode(allTestKeys().at(i).code);
+    model->markPointerMoved();
+    model->markPrimaryClick();
+    harness.advance(400ms);
+}
+
 } // namespace
 
 void Tour::render_data()
@@ -221,25 +274,61 @@ void Tour::render_data()
     });
     QTest::newRow("75-media-problem") << withMedia({.camera = true}) << Scene([](ScreenHarness &harness) {
         answerMedia(harness, "cameraGoodAnswer", "microphoneBadAnswer");
-    });
-    QTest::newRow("10-placeholder-module")
-        << BatteryMachines::healthyAir()
-        << Scene([](ScreenHarness &harness) { harness.press(QStringLiteral("moduleCard_storage")); });
+        QTest::newRow("60-display-start") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
+            startDisplayCheck(harness);
+            harness.shell().displayModel()->reset();
+            harness.advance(400ms);
+        });
+        QTest::newRow("61-display-first-image") << BatteryMachines::healthyAir() << Scene(startDisplayCheck);
+        QTest::newRow("62-display-gradient-enlarged") << BatteryMachines::healthyAir() << Scene(enlargeDisplayGradient);
+        QTest::newRow("63-display-problem") << BatteryMachines::agingPro() << Scene([](ScreenHarness &harness) {
+            answerDisplayCheck(harness, {true, false, false, false, false, true, false});
+        });
+        QTest::newRow("64-display-good") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
+            answerDisplayCheck(harness, QList<bool>(7, false));
+        });
+        QTest::newRow("65-input-start") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
+            startInputTest(harness)->reset();
+            harness.advance(400ms);
+        });
+        QTest::newRow("66-input-testing")
+            << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) { startInputTest(harness); });
+        QTest::newRow("67-input-half-pressed") << BatteryMachines::healthyAir() << Scene(halfPressInputTest);
+        QTest::newRow("68-input-notice") << BatteryMachines::agingPro() << Scene([](ScreenHarness &harness) {
+            halfPressInputTest(harness);
+            harness.press(QStringLiteral("finishInputButton"));
+            harness.advance(400ms);
+        });
+        QTest::newRow("69-input-good") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
+            InputDiagnosticViewModel *model = startInputTest(harness);
+            for (const KeyboardTestKey &key : allTestKeys())
+                model->recordKeyCode(key.code);
+            model->markPointerMoved();
+            model->markPrimaryClick();
+            model->markSecondaryClick();
+            model->markScrolled();
+            model->markMagnified();
+            harness.press(QStringLiteral("finishInputButton"));
+            harness.advance(400ms);
+        });
+        QTest::newRow("10-placeholder-module")
+            << BatteryMachines::healthyAir()
+            << Scene([](ScreenHarness &harness) { harness.press(QStringLiteral("moduleCard_storage")); });
 }
 
 void Tour::render()
 {
-    QFETCH(SimulatedMachine, machine);
-    QFETCH(Scene, scene);
+        QFETCH(SimulatedMachine, machine);
+        QFETCH(Scene, scene);
 
-    ScreenHarness harness(machine);
-    scene(harness);
-    const QImage picture = harness.grab();
-    QVERIFY(!picture.isNull());
+        ScreenHarness harness(machine);
+        scene(harness);
+        const QImage picture = harness.grab();
+        QVERIFY(!picture.isNull());
 
-    QDir().mkpath(QStringLiteral(TOUR_DIRECTORY));
-    const QString path = QStringLiteral(TOUR_DIRECTORY "/%1.png").arg(QString::fromLatin1(QTest::currentDataTag()));
-    QVERIFY2(picture.save(path), qPrintable(path));
+        QDir().mkpath(QStringLiteral(TOUR_DIRECTORY));
+        const QString path = QStringLiteral(TOUR_DIRECTORY "/%1.png").arg(QString::fromLatin1(QTest::currentDataTag()));
+        QVERIFY2(picture.save(path), qPrintable(path));
 }
 
 QTEST_MAIN(Tour)
