@@ -1,7 +1,9 @@
 #pragma once
 
 #include "platform/BatteryService.h"
+#include "platform/ExternalPowerSource.h"
 #include "platform/HardwareOverview.h"
+#include "platform/PortControllerRegistry.h"
 #include "platform/PowerSource.h"
 #include "platform/ProcessTable.h"
 #include "platform/SmcTransport.h"
@@ -22,6 +24,8 @@ struct Platform
     std::shared_ptr<const SmcTransport> smcTransport = nullptr;
     std::shared_ptr<const ThermalStateSource> thermalState = nullptr;
     std::shared_ptr<const PowerSource> powerSource = nullptr;
+    std::shared_ptr<const PortControllerRegistry> portControllers = nullptr;
+    std::shared_ptr<const ExternalPowerSource> externalPower = nullptr;
 };
 
 // The backends of the operating system this build targets.
