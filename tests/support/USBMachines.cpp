@@ -64,13 +64,15 @@ ScriptedUSBHardware::Port hpmPort(int number, quint64 id)
              {QStringLiteral("ConnectionActive"), false}}};
 }
 
-void addProPorts(ScriptedUSBHardware &hardware, bool withPortTwo)
+void addProPorts(ScriptedUSBHardware &hardware, bool withPortTwo, bool withMagSafe = true)
 {
     // Discovery order differs from port order.
     hardware.addPort(hpmPort(3, USBMachines::portId(3)));
     if (withPortTwo)
         hardware.addPort(hpmPort(2, USBMachines::portId(2)));
     hardware.addPort(hpmPort(1, USBMachines::portId(1)));
+    if (!withMagSafe)
+        return;
     hardware.addPort({0x100000a40,
                       QStringLiteral("AppleHPMInterfaceType11"),
                       QStringLiteral("IOService:/AppleARMPE/arm-io@10F00000/AppleT600xIO/i2c0@35010000/hpm4/"
@@ -192,7 +194,7 @@ USBMachine appleSiliconPro()
 USBMachine appleSiliconProMissingPort()
 {
     USBMachine made = machine(QStringLiteral("MacBookPro18,3"), overview("MacBook Pro", "Apple M1 Pro"), true);
-    addProPorts(*made.hardware, false);
+    addProPorts(*made.hardware, false, false);
     return made;
 }
 

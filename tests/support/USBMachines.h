@@ -59,7 +59,8 @@ namespace USBMachines {
 // MacBookPro18,3: three USB-C ports numbered 1 to 3, found in the registry
 // out of order, and a MagSafe port; the charger starts plugged into port 1.
 USBMachine appleSiliconPro();
-// The same Mac with one port controller missing from the registry.
+// The same Mac with port 2 missing from the registry, and no MagSafe port
+// (which would stand in for it).
 USBMachine appleSiliconProMissingPort();
 // MacBookPro16,1 on Intel: four ports, no per-port controllers, the charger
 // plugged in.
