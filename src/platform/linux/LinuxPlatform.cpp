@@ -5,6 +5,7 @@
 #include "platform/linux/LinuxSmcTransport.h"
 #include "platform/linux/LinuxSystemControl.h"
 #include "platform/linux/LinuxThermalState.h"
+#include "platform/linux/LinuxTypecPorts.h"
 #include "platform/linux/ProcProcessTable.h"
 
 Platform makeHostPlatform()
@@ -17,5 +18,7 @@ Platform makeHostPlatform()
     platform.smcTransport = std::make_shared<LinuxSmcTransport>();
     platform.thermalState = std::make_shared<LinuxThermalState>();
     platform.powerSource = std::make_shared<LinuxPowerSource>();
+    platform.portControllers = std::make_shared<LinuxTypecPorts>();
+    platform.externalPower = std::make_shared<LinuxExternalPower>();
     return platform;
 }

@@ -1,5 +1,6 @@
 #include "platform/Platform.h"
 #include "platform/macos/MacBatteryService.h"
+#include "platform/macos/MacPortControllers.h"
 #include "platform/macos/MacPowerSource.h"
 #include "platform/macos/MacSmcTransport.h"
 #include "platform/macos/MacSystemControl.h"
@@ -17,5 +18,7 @@ Platform makeHostPlatform()
     platform.smcTransport = std::make_shared<MacSmcTransport>();
     platform.thermalState = std::make_shared<MacThermalState>();
     platform.powerSource = std::make_shared<MacPowerSource>();
+    platform.portControllers = std::make_shared<MacPortControllers>();
+    platform.externalPower = std::make_shared<MacExternalPower>();
     return platform;
 }
