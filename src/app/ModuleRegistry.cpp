@@ -5,6 +5,7 @@
 #include "fans/FanDiagnosticViewModel.h"
 #include "power/PowerDiagnosticViewModel.h"
 #include "system/SystemDiagnosticViewModel.h"
+#include "usbc/USBCheckViewModel.h"
 
 void registerProductModules(AppShell &shell, const Platform &platform, Clock &clock,
                             const std::shared_ptr<const Sleeper> &sleeper)
@@ -17,4 +18,6 @@ void registerProductModules(AppShell &shell, const Platform &platform, Clock &cl
                          QStringLiteral("PowerIntegratedModuleView.qml"));
     shell.registerModule(DiagnosisModule::fans, new FanDiagnosticViewModel(platform, clock, sleeper),
                          QStringLiteral("FanIntegratedModuleView.qml"));
+    shell.registerModule(DiagnosisModule::usbC, new USBCheckViewModel(platform, clock),
+                         QStringLiteral("USBIntegratedModuleView.qml"));
 }
