@@ -8,6 +8,7 @@
 #include "media/MediaDiagnosticViewModel.h"
 #include "power/PowerDiagnosticViewModel.h"
 #include "system/SystemDiagnosticViewModel.h"
+#include "usbc/USBCheckViewModel.h"
 
 void registerProductModules(AppShell &shell, const Platform &platform, Clock &clock,
                             const std::shared_ptr<const Sleeper> &sleeper)
@@ -26,4 +27,6 @@ void registerProductModules(AppShell &shell, const Platform &platform, Clock &cl
                          QStringLiteral("DisplayIntegratedModuleView.qml"));
     shell.registerModule(DiagnosisModule::input, new InputDiagnosticViewModel(platform, clock),
                          QStringLiteral("InputIntegratedModuleView.qml"));
+    shell.registerModule(DiagnosisModule::usbC, new USBCheckViewModel(platform, clock),
+                         QStringLiteral("USBIntegratedModuleView.qml"));
 }

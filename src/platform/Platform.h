@@ -1,7 +1,9 @@
 #pragma once
 
 #include "platform/BatteryService.h"
+#include "platform/ExternalPowerSource.h"
 #include "platform/HardwareOverview.h"
+#include "platform/PortControllerRegistry.h"
 #include "platform/PowerSource.h"
 #include "platform/ProcessTable.h"
 #include "platform/SmcTransport.h"
@@ -28,6 +30,8 @@ struct Platform
     // The camera and microphone, opened for the user-interface thread and
     // owned by whoever opened them.
     std::function<std::unique_ptr<MediaCapture>()> openMediaCapture;
+    std::shared_ptr<const PortControllerRegistry> portControllers = nullptr;
+    std::shared_ptr<const ExternalPowerSource> externalPower = nullptr;
 };
 
 // The backends of the operating system this build targets.

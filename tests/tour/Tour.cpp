@@ -9,7 +9,9 @@
 #include "support/GatedSleeper.h"
 #include "support/PowerMachines.h"
 #include "support/SystemMachines.h"
+#include "support/USBMachines.h"
 #include "support/qml/ScreenHarness.h"
+#include "usbc/USBCheckViewModel.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -185,6 +187,55 @@ void halfPressInputTest(ScreenHarness &harness)
     harness.advance(400ms);
 }
 
+// The USB-C check on a simulated Mac, shown from its card; act moves the
+// cable and the clock.
+using UsbAct = std::function<void(ScreenHarness &, USBCheckViewModel &, ScriptedUSBHardware &)>;
+Scene usbScene(USBMachine (*make)(), UsbAct act)
+{
+    return [make, act](ScreenHarness &harness) {
+        const USBMachine mac = make();
+        ManualClock &clock = harness.clock();
+        auto *flow = new USBCheckViewModel(mac.platform, clock, [&clock] { return clock.now(); });
+        harness.shell().registerModule(DiagnosisModule::usbC, flow, QStringLiteral("USBIntegratedModuleView.qml"));
+        harness.press(QStringLiteral("moduleCard_usbC"));
+        act(harness, *flow, *mac.hardware);
+        harness.advance(400ms);
+    };
+}
+
+void toPortTest(ScreenHarness &harness, USBCheckViewModel &flow)
+{
+    QVERIFY(harness.advanceUntil([&flow] { return flow.phaseName() == "portPreparation"; }));
+    flow.startPortTests();
+    harness.advance(600ms);
+}
+
+void untilStatus(ScreenHarness &harness, USBCheckViewModel &flow, const char *status)
+{
+    QVERIFY(harness.advanceUntil([&flow, status] { return flow.portTestStatusName() == QLatin1String(status); }));
+}
+
+// The charger goes from nowhere into the port until the check names it.
+void usbReplug(ScreenHarness &harness, USBCheckViewModel &flow, ScriptedUSBHardware &hardware, int port)
+{
+    hardware.unplug();
+    untilStatus(harness, flow, "waitingForConnection");
+    hardware.plugInto(USBMachines::portId(port));
+    untilStatus(harness, flow, "success");
+    untilStatus(harness, flow, "waitingForDisconnect");
+}
+
+// Ports 1 and 2 pass, port 3 stays silent and is marked.
+void usbTwoPassOneFails(ScreenHarness &harness, USBCheckViewModel &flow, ScriptedUSBHardware &hardware)
+{
+    toPortTest(harness, flow);
+    usbReplug(harness, flow, hardware, 1);
+    usbReplug(harness, flow, hardware, 2);
+    hardware.unplug();
+    untilStatus(harness, flow, "timedOut");
+    flow.markPortDefective();
+}
+
 } // namespace
 
 void Tour::render_data()
@@ -311,6 +362,109 @@ void Tour::render_data()
             harness.press(QStringLiteral("finishInputButton"));
             harness.advance(400ms);
         });
+        QTest::newRow("40-usbc-intro") << BatteryMachines::healthyAir()
+                                       << usbScene(USBMachines::appleSiliconPro, [](auto &harness, auto &flow, auto &) {
+                                              harness.advance(1600ms);
+                                              flow.reset();
+                                          });
+        QTest::newRow("41-usbc-controller-scan")
+            << BatteryMachines::healthyAir() << usbScene(USBMachines::appleSiliconPro, [](auto &, auto &, auto &) {});
+        QTest::newRow("42-usbc-controller-failure")
+            << BatteryMachines::healthyAir()
+            << usbScene(USBMachines::appleSiliconProMissingPort, [](auto &harness, auto &flow, auto &) {
+                   QVERIFY(harness.advanceUntil([&flow] { return flow.phaseName() != "controllerScan"; }));
+               });
+        QTest::newRow("43-usbc-preparation-pro")
+            << BatteryMachines::healthyAir()
+            << usbScene(USBMachines::appleSiliconPro, [](auto &harness, auto &flow, auto &) {
+                   QVERIFY(harness.advanceUntil([&flow] { return flow.phaseName() != "controllerScan"; }));
+               });
+        QTest::newRow("43b-usbc-preparation-unknown")
+            << BatteryMachines::healthyAir()
+            << usbScene(USBMachines::unknownMachine, [](auto &harness, auto &flow, auto &) {
+                   QVERIFY(harness.advanceUntil([&flow] { return flow.phaseName() != "controllerScan"; }));
+               });
+        QTest::newRow("44-usbc-waiting-for-disconnect")
+            << BatteryMachines::healthyAir()
+            << usbScene(USBMachines::appleSiliconPro,
+                        [](auto &harness, auto &flow, auto &) { toPortTest(harness, flow); });
+        QTest::newRow("44b-usbc-countdown")
+            << BatteryMachines::healthyAir()
+            << usbScene(USBMachines::appleSiliconPro, [](auto &harness, auto &flow, auto &hardware) {
+                   toPortTest(harness, flow);
+                   hardware.unplug();
+                   untilStatus(harness, flow, "waitingForConnection");
+                   harness.advance(3100ms);
+               });
+        QTest::newRow("45-usbc-checking")
+            << BatteryMachines::healthyAir()
+            << usbScene(USBMachines::appleSiliconPro, [](auto &harness, auto &flow, auto &hardware) {
+                   toPortTest(harness, flow);
+                   hardware.unplug();
+                   untilStatus(harness, flow, "waitingForConnection");
+                   hardware.plugInto(USBMachines::portId(1));
+                   untilStatus(harness, flow, "checking");
+               });
+        QTest::newRow("45b-usbc-success")
+            << BatteryMachines::healthyAir()
+            << usbScene(USBMachines::appleSiliconPro, [](auto &harness, auto &flow, auto &hardware) {
+                   toPortTest(harness, flow);
+                   hardware.unplug();
+                   untilStatus(harness, flow, "waitingForConnection");
+                   hardware.plugInto(USBMachines::portId(1));
+                   untilStatus(harness, flow, "success");
+               });
+        QTest::newRow("46-usbc-already-tested")
+            << BatteryMachines::healthyAir()
+            << usbScene(USBMachines::appleSiliconPro, [](auto &harness, auto &flow, auto &hardware) {
+                   toPortTest(harness, flow);
+                   usbReplug(harness, flow, hardware, 1);
+                   hardware.unplug();
+                   untilStatus(harness, flow, "waitingForConnection");
+                   hardware.plugInto(USBMachines::portId(1));
+                   untilStatus(harness, flow, "alreadyTested");
+               });
+        QTest::newRow("46b-usbc-wrong-power-source")
+            << BatteryMachines::healthyAir()
+            << usbScene(USBMachines::appleSiliconPro, [](auto &harness, auto &flow, auto &hardware) {
+                   toPortTest(harness, flow);
+                   hardware.unplug();
+                   untilStatus(harness, flow, "waitingForConnection");
+                   hardware.plugElsewhere();
+                   untilStatus(harness, flow, "wrongPowerSource");
+               });
+        QTest::newRow("47-usbc-timed-out")
+            << BatteryMachines::healthyAir()
+            << usbScene(USBMachines::appleSiliconPro, [](auto &harness, auto &flow, auto &hardware) {
+                   toPortTest(harness, flow);
+                   hardware.unplug();
+                   untilStatus(harness, flow, "timedOut");
+               });
+        QTest::newRow("48-usbc-evaluating")
+            << BatteryMachines::healthyAir()
+            << usbScene(USBMachines::appleSiliconPro, [](auto &harness, auto &flow, auto &hardware) {
+                   usbTwoPassOneFails(harness, flow, hardware);
+                   QVERIFY(harness.advanceUntil([&flow] { return flow.evaluationProgress() >= 0.3; }));
+               });
+        QTest::newRow("49-usbc-result-one-failed")
+            << BatteryMachines::healthyAir()
+            << usbScene(USBMachines::appleSiliconPro, [](auto &harness, auto &flow, auto &hardware) {
+                   usbTwoPassOneFails(harness, flow, hardware);
+                   QVERIFY(harness.advanceUntil([&flow] { return flow.phaseName() == "result"; }));
+               });
+        QTest::newRow("49b-usbc-result-intel")
+            << BatteryMachines::healthyAir()
+            << usbScene(USBMachines::intelPro, [](auto &harness, auto &flow, auto &hardware) {
+                   toPortTest(harness, flow);
+                   for (int port = 0; port < 4; ++port) {
+                       hardware.unplug();
+                       untilStatus(harness, flow, "waitingForConnection");
+                       hardware.plugElsewhere(96);
+                       untilStatus(harness, flow, "success");
+                       harness.advance(900ms);
+                   }
+                   QVERIFY(harness.advanceUntil([&flow] { return flow.phaseName() == "result"; }));
+               });
         QTest::newRow("10-placeholder-module")
             << BatteryMachines::healthyAir()
             << Scene([](ScreenHarness &harness) { harness.press(QStringLiteral("moduleCard_storage")); });

@@ -6,6 +6,7 @@
 #include "platform/linux/LinuxSmcTransport.h"
 #include "platform/linux/LinuxSystemControl.h"
 #include "platform/linux/LinuxThermalState.h"
+#include "platform/linux/LinuxTypecPorts.h"
 #include "platform/linux/ProcProcessTable.h"
 
 Platform makeHostPlatform()
@@ -19,5 +20,7 @@ Platform makeHostPlatform()
     platform.thermalState = std::make_shared<LinuxThermalState>();
     platform.powerSource = std::make_shared<LinuxPowerSource>();
     platform.openMediaCapture = openDefaultMediaCapture;
+    platform.portControllers = std::make_shared<LinuxTypecPorts>();
+    platform.externalPower = std::make_shared<LinuxExternalPower>();
     return platform;
 }

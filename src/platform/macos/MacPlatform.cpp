@@ -1,6 +1,7 @@
 #include "platform/MediaCapture.h"
 #include "platform/Platform.h"
 #include "platform/macos/MacBatteryService.h"
+#include "platform/macos/MacPortControllers.h"
 #include "platform/macos/MacPowerSource.h"
 #include "platform/macos/MacSmcTransport.h"
 #include "platform/macos/MacSystemControl.h"
@@ -19,5 +20,7 @@ Platform makeHostPlatform()
     platform.thermalState = std::make_shared<MacThermalState>();
     platform.powerSource = std::make_shared<MacPowerSource>();
     platform.openMediaCapture = openDefaultMediaCapture;
+    platform.portControllers = std::make_shared<MacPortControllers>();
+    platform.externalPower = std::make_shared<MacExternalPower>();
     return platform;
 }

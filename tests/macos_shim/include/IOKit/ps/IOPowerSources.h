@@ -17,6 +17,8 @@ extern "C" {
 CFTypeRef IOPSCopyPowerSourcesInfo(void);
 // Owned by the snapshot: not released by the caller.
 CFStringRef IOPSGetProvidingPowerSourceType(CFTypeRef snapshot);
+// Caller releases; NULL when no adapter is connected.
+CFDictionaryRef IOPSCopyExternalPowerAdapterDetails(void);
 
 #ifdef __cplusplus
 }
