@@ -5,6 +5,7 @@
 #include "platform/PowerSource.h"
 #include "platform/ProcessTable.h"
 #include "platform/SmcTransport.h"
+#include "platform/StorageDevice.h"
 #include "platform/SystemControl.h"
 #include "platform/ThermalStateSource.h"
 
@@ -22,6 +23,7 @@ struct Platform
     std::shared_ptr<const SmcTransport> smcTransport = nullptr;
     std::shared_ptr<const ThermalStateSource> thermalState = nullptr;
     std::shared_ptr<const PowerSource> powerSource = nullptr;
+    std::shared_ptr<const StorageDevice> storage = nullptr;
 };
 
 // The backends of the operating system this build targets.

@@ -3,6 +3,7 @@
 #include "platform/linux/LinuxHardwareOverview.h"
 #include "platform/linux/LinuxPowerSource.h"
 #include "platform/linux/LinuxSmcTransport.h"
+#include "platform/linux/LinuxStorageDevice.h"
 #include "platform/linux/LinuxSystemControl.h"
 #include "platform/linux/LinuxThermalState.h"
 #include "platform/linux/ProcProcessTable.h"
@@ -17,5 +18,6 @@ Platform makeHostPlatform()
     platform.smcTransport = std::make_shared<LinuxSmcTransport>();
     platform.thermalState = std::make_shared<LinuxThermalState>();
     platform.powerSource = std::make_shared<LinuxPowerSource>();
+    platform.storage = std::make_shared<LinuxStorageDevice>();
     return platform;
 }

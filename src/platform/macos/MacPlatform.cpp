@@ -2,6 +2,7 @@
 #include "platform/macos/MacBatteryService.h"
 #include "platform/macos/MacPowerSource.h"
 #include "platform/macos/MacSmcTransport.h"
+#include "platform/macos/MacStorageDevice.h"
 #include "platform/macos/MacSystemControl.h"
 #include "platform/macos/MacThermalState.h"
 #include "platform/processes/PsProcessTable.h"
@@ -17,5 +18,6 @@ Platform makeHostPlatform()
     platform.smcTransport = std::make_shared<MacSmcTransport>();
     platform.thermalState = std::make_shared<MacThermalState>();
     platform.powerSource = std::make_shared<MacPowerSource>();
+    platform.storage = std::make_shared<MacStorageDevice>();
     return platform;
 }
