@@ -7,6 +7,7 @@
 #include "support/PowerMachines.h"
 #include "support/SystemMachines.h"
 #include "support/qml/ScreenHarness.h"
+#include "support/qml/StorageScenes.h"
 
 #include <QDir>
 #include <QTest>
@@ -157,6 +158,35 @@ void Tour::render_data()
     QTest::newRow("35-fans-unavailable-air") << FanMachines::fanlessAir() << Scene(finishFanCheck);
     QTest::newRow("36-fans-good-desktop") << FanMachines::desktop() << Scene(finishFanCheck);
     QTest::newRow("37-fans-nothing-readable") << BatteryMachines::desktop() << Scene(finishFanCheck);
+    QTest::newRow("80-storage-start") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
+        StorageScenes::finish(harness, StorageMachines::roomyVerified());
+        harness.shell().storageModel()->reset();
+        harness.advance(400ms);
+    });
+    QTest::newRow("81-storage-measuring-sweep") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
+        StorageScenes::hold(harness, 0);
+        // The needle swings in real time.
+        QTest::qWait(700);
+    });
+    QTest::newRow("82-storage-measuring-speed") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
+        StorageScenes::hold(harness, qint64(32) << 20);
+        QTest::qWait(700);
+    });
+    QTest::newRow("83-storage-good") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
+        StorageScenes::finish(harness, StorageMachines::roomyVerified());
+    });
+    QTest::newRow("84-storage-notice") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
+        StorageScenes::finish(harness, StorageMachines::tightVolume());
+    });
+    QTest::newRow("85-storage-problem-full")
+        << BatteryMachines::healthyAir()
+        << Scene([](ScreenHarness &harness) { StorageScenes::finish(harness, StorageMachines::nearlyFull()); });
+    QTest::newRow("86-storage-problem-smart")
+        << BatteryMachines::healthyAir()
+        << Scene([](ScreenHarness &harness) { StorageScenes::finish(harness, StorageMachines::failingDrive()); });
+    QTest::newRow("87-storage-error") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
+        StorageScenes::finish(harness, StorageMachines::fullVolume());
+    });
     QTest::newRow("10-placeholder-module")
         << BatteryMachines::healthyAir()
         << Scene([](ScreenHarness &harness) { harness.press(QStringLiteral("moduleCard_storage")); });
