@@ -7,6 +7,7 @@
 #include "input/InputDiagnosticViewModel.h"
 #include "media/MediaDiagnosticViewModel.h"
 #include "power/PowerDiagnosticViewModel.h"
+#include "storage/StorageDiagnosticViewModel.h"
 #include "system/SystemDiagnosticViewModel.h"
 #include "usbc/USBCheckViewModel.h"
 
@@ -29,4 +30,6 @@ void registerProductModules(AppShell &shell, const Platform &platform, Clock &cl
                          QStringLiteral("InputIntegratedModuleView.qml"));
     shell.registerModule(DiagnosisModule::usbC, new USBCheckViewModel(platform, clock),
                          QStringLiteral("USBIntegratedModuleView.qml"));
+    shell.registerModule(DiagnosisModule::storage, new StorageDiagnosticViewModel(platform, clock),
+                         QStringLiteral("StorageIntegratedModuleView.qml"));
 }

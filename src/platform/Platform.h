@@ -7,6 +7,7 @@
 #include "platform/PowerSource.h"
 #include "platform/ProcessTable.h"
 #include "platform/SmcTransport.h"
+#include "platform/StorageDevice.h"
 #include "platform/SystemControl.h"
 #include "platform/ThermalStateSource.h"
 
@@ -32,6 +33,7 @@ struct Platform
     std::function<std::unique_ptr<MediaCapture>()> openMediaCapture;
     std::shared_ptr<const PortControllerRegistry> portControllers = nullptr;
     std::shared_ptr<const ExternalPowerSource> externalPower = nullptr;
+    std::shared_ptr<const StorageDevice> storage = nullptr;
 };
 
 // The backends of the operating system this build targets.

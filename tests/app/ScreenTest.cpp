@@ -314,8 +314,14 @@ void ScreenTest::resultWithoutEvaluationShowsTheFallback()
 void ScreenTest::placeholderLeadsBack()
 {
     ScreenHarness harness(BatteryMachines::healthyAir());
-    harness.press(QStringLiteral("moduleCard_storage"));
-    QCOMPARE(harness.text(QStringLiteral("panelTitle")), QStringLiteral("SSD & Speicher"));
+    // Whichever module has no screen of its own yet.
+    const auto &modules = allDiagnosisModules();
+    const auto unregistered = std::find_if(
+        modules.begin(), modules.end(), [&harness](DiagnosisModule module) { return !harness.shell().flow(module); });
+    if (unregistered == modules.end())
+        QSKIP("every module has its own screen");
+    harness.press(QStringLiteral("moduleCard_") + rawValue(*unregistered));
+    QCOMPARE(harness.text(QStringLiteral("panelTitle")), title(*unregistered));
     harness.press(QStringLiteral("panelNextButton"));
     QCOMPARE(harness.shell().routeName(), QStringLiteral("selection"));
 }

@@ -11,6 +11,7 @@
 #include "support/SystemMachines.h"
 #include "support/USBMachines.h"
 #include "support/qml/ScreenHarness.h"
+#include "support/qml/StorageScenes.h"
 #include "usbc/USBCheckViewModel.h"
 
 #include <QDir>
@@ -325,164 +326,190 @@ void Tour::render_data()
     });
     QTest::newRow("75-media-problem") << withMedia({.camera = true}) << Scene([](ScreenHarness &harness) {
         answerMedia(harness, "cameraGoodAnswer", "microphoneBadAnswer");
-        QTest::newRow("60-display-start") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
-            startDisplayCheck(harness);
-            harness.shell().displayModel()->reset();
-            harness.advance(400ms);
-        });
-        QTest::newRow("61-display-first-image") << BatteryMachines::healthyAir() << Scene(startDisplayCheck);
-        QTest::newRow("62-display-gradient-enlarged") << BatteryMachines::healthyAir() << Scene(enlargeDisplayGradient);
-        QTest::newRow("63-display-problem") << BatteryMachines::agingPro() << Scene([](ScreenHarness &harness) {
-            answerDisplayCheck(harness, {true, false, false, false, false, true, false});
-        });
-        QTest::newRow("64-display-good") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
-            answerDisplayCheck(harness, QList<bool>(7, false));
-        });
-        QTest::newRow("65-input-start") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
-            startInputTest(harness)->reset();
-            harness.advance(400ms);
-        });
-        QTest::newRow("66-input-testing")
-            << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) { startInputTest(harness); });
-        QTest::newRow("67-input-half-pressed") << BatteryMachines::healthyAir() << Scene(halfPressInputTest);
-        QTest::newRow("68-input-notice") << BatteryMachines::agingPro() << Scene([](ScreenHarness &harness) {
-            halfPressInputTest(harness);
-            harness.press(QStringLiteral("finishInputButton"));
-            harness.advance(400ms);
-        });
-        QTest::newRow("69-input-good") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
-            InputDiagnosticViewModel *model = startInputTest(harness);
-            for (const KeyboardTestKey &key : allTestKeys())
-                model->recordKeyCode(key.code);
-            model->markPointerMoved();
-            model->markPrimaryClick();
-            model->markSecondaryClick();
-            model->markScrolled();
-            model->markMagnified();
-            harness.press(QStringLiteral("finishInputButton"));
-            harness.advance(400ms);
-        });
-        QTest::newRow("40-usbc-intro") << BatteryMachines::healthyAir()
-                                       << usbScene(USBMachines::appleSiliconPro, [](auto &harness, auto &flow, auto &) {
-                                              harness.advance(1600ms);
-                                              flow.reset();
-                                          });
-        QTest::newRow("41-usbc-controller-scan")
-            << BatteryMachines::healthyAir() << usbScene(USBMachines::appleSiliconPro, [](auto &, auto &, auto &) {});
-        QTest::newRow("42-usbc-controller-failure")
-            << BatteryMachines::healthyAir()
-            << usbScene(USBMachines::appleSiliconProMissingPort, [](auto &harness, auto &flow, auto &) {
-                   QVERIFY(harness.advanceUntil([&flow] { return flow.phaseName() != "controllerScan"; }));
-               });
-        QTest::newRow("43-usbc-preparation-pro")
-            << BatteryMachines::healthyAir()
-            << usbScene(USBMachines::appleSiliconPro, [](auto &harness, auto &flow, auto &) {
-                   QVERIFY(harness.advanceUntil([&flow] { return flow.phaseName() != "controllerScan"; }));
-               });
-        QTest::newRow("43b-usbc-preparation-unknown")
-            << BatteryMachines::healthyAir()
-            << usbScene(USBMachines::unknownMachine, [](auto &harness, auto &flow, auto &) {
-                   QVERIFY(harness.advanceUntil([&flow] { return flow.phaseName() != "controllerScan"; }));
-               });
-        QTest::newRow("44-usbc-waiting-for-disconnect")
-            << BatteryMachines::healthyAir()
-            << usbScene(USBMachines::appleSiliconPro,
-                        [](auto &harness, auto &flow, auto &) { toPortTest(harness, flow); });
-        QTest::newRow("44b-usbc-countdown")
-            << BatteryMachines::healthyAir()
-            << usbScene(USBMachines::appleSiliconPro, [](auto &harness, auto &flow, auto &hardware) {
-                   toPortTest(harness, flow);
+    });
+    QTest::newRow("60-display-start") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
+        startDisplayCheck(harness);
+        harness.shell().displayModel()->reset();
+        harness.advance(400ms);
+    });
+    QTest::newRow("61-display-first-image") << BatteryMachines::healthyAir() << Scene(startDisplayCheck);
+    QTest::newRow("62-display-gradient-enlarged") << BatteryMachines::healthyAir() << Scene(enlargeDisplayGradient);
+    QTest::newRow("63-display-problem") << BatteryMachines::agingPro() << Scene([](ScreenHarness &harness) {
+        answerDisplayCheck(harness, {true, false, false, false, false, true, false});
+    });
+    QTest::newRow("64-display-good") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
+        answerDisplayCheck(harness, QList<bool>(7, false));
+    });
+    QTest::newRow("65-input-start") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
+        startInputTest(harness)->reset();
+        harness.advance(400ms);
+    });
+    QTest::newRow("66-input-testing") << BatteryMachines::healthyAir()
+                                      << Scene([](ScreenHarness &harness) { startInputTest(harness); });
+    QTest::newRow("67-input-half-pressed") << BatteryMachines::healthyAir() << Scene(halfPressInputTest);
+    QTest::newRow("68-input-notice") << BatteryMachines::agingPro() << Scene([](ScreenHarness &harness) {
+        halfPressInputTest(harness);
+        harness.press(QStringLiteral("finishInputButton"));
+        harness.advance(400ms);
+    });
+    QTest::newRow("69-input-good") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
+        InputDiagnosticViewModel *model = startInputTest(harness);
+        for (const KeyboardTestKey &key : allTestKeys())
+            model->recordKeyCode(key.code);
+        model->markPointerMoved();
+        model->markPrimaryClick();
+        model->markSecondaryClick();
+        model->markScrolled();
+        model->markMagnified();
+        harness.press(QStringLiteral("finishInputButton"));
+        harness.advance(400ms);
+    });
+    QTest::newRow("40-usbc-intro") << BatteryMachines::healthyAir()
+                                   << usbScene(USBMachines::appleSiliconPro, [](auto &harness, auto &flow, auto &) {
+                                          harness.advance(1600ms);
+                                          flow.reset();
+                                      });
+    QTest::newRow("41-usbc-controller-scan")
+        << BatteryMachines::healthyAir() << usbScene(USBMachines::appleSiliconPro, [](auto &, auto &, auto &) {});
+    QTest::newRow("42-usbc-controller-failure")
+        << BatteryMachines::healthyAir()
+        << usbScene(USBMachines::appleSiliconProMissingPort, [](auto &harness, auto &flow, auto &) {
+               QVERIFY(harness.advanceUntil([&flow] { return flow.phaseName() != "controllerScan"; }));
+           });
+    QTest::newRow("43-usbc-preparation-pro")
+        << BatteryMachines::healthyAir()
+        << usbScene(USBMachines::appleSiliconPro, [](auto &harness, auto &flow, auto &) {
+               QVERIFY(harness.advanceUntil([&flow] { return flow.phaseName() != "controllerScan"; }));
+           });
+    QTest::newRow("43b-usbc-preparation-unknown")
+        << BatteryMachines::healthyAir()
+        << usbScene(USBMachines::unknownMachine, [](auto &harness, auto &flow, auto &) {
+               QVERIFY(harness.advanceUntil([&flow] { return flow.phaseName() != "controllerScan"; }));
+           });
+    QTest::newRow("44-usbc-waiting-for-disconnect")
+        << BatteryMachines::healthyAir()
+        << usbScene(USBMachines::appleSiliconPro, [](auto &harness, auto &flow, auto &) { toPortTest(harness, flow); });
+    QTest::newRow("44b-usbc-countdown") << BatteryMachines::healthyAir()
+                                        << usbScene(USBMachines::appleSiliconPro,
+                                                    [](auto &harness, auto &flow, auto &hardware) {
+                                                        toPortTest(harness, flow);
+                                                        hardware.unplug();
+                                                        untilStatus(harness, flow, "waitingForConnection");
+                                                        harness.advance(3100ms);
+                                                    });
+    QTest::newRow("45-usbc-checking") << BatteryMachines::healthyAir()
+                                      << usbScene(USBMachines::appleSiliconPro,
+                                                  [](auto &harness, auto &flow, auto &hardware) {
+                                                      toPortTest(harness, flow);
+                                                      hardware.unplug();
+                                                      untilStatus(harness, flow, "waitingForConnection");
+                                                      hardware.plugInto(USBMachines::portId(1));
+                                                      untilStatus(harness, flow, "checking");
+                                                  });
+    QTest::newRow("45b-usbc-success") << BatteryMachines::healthyAir()
+                                      << usbScene(USBMachines::appleSiliconPro,
+                                                  [](auto &harness, auto &flow, auto &hardware) {
+                                                      toPortTest(harness, flow);
+                                                      hardware.unplug();
+                                                      untilStatus(harness, flow, "waitingForConnection");
+                                                      hardware.plugInto(USBMachines::portId(1));
+                                                      untilStatus(harness, flow, "success");
+                                                  });
+    QTest::newRow("46-usbc-already-tested")
+        << BatteryMachines::healthyAir()
+        << usbScene(USBMachines::appleSiliconPro, [](auto &harness, auto &flow, auto &hardware) {
+               toPortTest(harness, flow);
+               usbReplug(harness, flow, hardware, 1);
+               hardware.unplug();
+               untilStatus(harness, flow, "waitingForConnection");
+               hardware.plugInto(USBMachines::portId(1));
+               untilStatus(harness, flow, "alreadyTested");
+           });
+    QTest::newRow("46b-usbc-wrong-power-source")
+        << BatteryMachines::healthyAir()
+        << usbScene(USBMachines::appleSiliconPro, [](auto &harness, auto &flow, auto &hardware) {
+               toPortTest(harness, flow);
+               hardware.unplug();
+               untilStatus(harness, flow, "waitingForConnection");
+               hardware.plugElsewhere();
+               untilStatus(harness, flow, "wrongPowerSource");
+           });
+    QTest::newRow("47-usbc-timed-out") << BatteryMachines::healthyAir()
+                                       << usbScene(USBMachines::appleSiliconPro,
+                                                   [](auto &harness, auto &flow, auto &hardware) {
+                                                       toPortTest(harness, flow);
+                                                       hardware.unplug();
+                                                       untilStatus(harness, flow, "timedOut");
+                                                   });
+    QTest::newRow("48-usbc-evaluating")
+        << BatteryMachines::healthyAir()
+        << usbScene(USBMachines::appleSiliconPro, [](auto &harness, auto &flow, auto &hardware) {
+               usbTwoPassOneFails(harness, flow, hardware);
+               QVERIFY(harness.advanceUntil([&flow] { return flow.evaluationProgress() >= 0.3; }));
+           });
+    QTest::newRow("49-usbc-result-one-failed")
+        << BatteryMachines::healthyAir()
+        << usbScene(USBMachines::appleSiliconPro, [](auto &harness, auto &flow, auto &hardware) {
+               usbTwoPassOneFails(harness, flow, hardware);
+               QVERIFY(harness.advanceUntil([&flow] { return flow.phaseName() == "result"; }));
+           });
+    QTest::newRow("49b-usbc-result-intel")
+        << BatteryMachines::healthyAir()
+        << usbScene(USBMachines::intelPro, [](auto &harness, auto &flow, auto &hardware) {
+               toPortTest(harness, flow);
+               for (int port = 0; port < 4; ++port) {
                    hardware.unplug();
                    untilStatus(harness, flow, "waitingForConnection");
-                   harness.advance(3100ms);
-               });
-        QTest::newRow("45-usbc-checking")
-            << BatteryMachines::healthyAir()
-            << usbScene(USBMachines::appleSiliconPro, [](auto &harness, auto &flow, auto &hardware) {
-                   toPortTest(harness, flow);
-                   hardware.unplug();
-                   untilStatus(harness, flow, "waitingForConnection");
-                   hardware.plugInto(USBMachines::portId(1));
-                   untilStatus(harness, flow, "checking");
-               });
-        QTest::newRow("45b-usbc-success")
-            << BatteryMachines::healthyAir()
-            << usbScene(USBMachines::appleSiliconPro, [](auto &harness, auto &flow, auto &hardware) {
-                   toPortTest(harness, flow);
-                   hardware.unplug();
-                   untilStatus(harness, flow, "waitingForConnection");
-                   hardware.plugInto(USBMachines::portId(1));
+                   hardware.plugElsewhere(96);
                    untilStatus(harness, flow, "success");
-               });
-        QTest::newRow("46-usbc-already-tested")
-            << BatteryMachines::healthyAir()
-            << usbScene(USBMachines::appleSiliconPro, [](auto &harness, auto &flow, auto &hardware) {
-                   toPortTest(harness, flow);
-                   usbReplug(harness, flow, hardware, 1);
-                   hardware.unplug();
-                   untilStatus(harness, flow, "waitingForConnection");
-                   hardware.plugInto(USBMachines::portId(1));
-                   untilStatus(harness, flow, "alreadyTested");
-               });
-        QTest::newRow("46b-usbc-wrong-power-source")
-            << BatteryMachines::healthyAir()
-            << usbScene(USBMachines::appleSiliconPro, [](auto &harness, auto &flow, auto &hardware) {
-                   toPortTest(harness, flow);
-                   hardware.unplug();
-                   untilStatus(harness, flow, "waitingForConnection");
-                   hardware.plugElsewhere();
-                   untilStatus(harness, flow, "wrongPowerSource");
-               });
-        QTest::newRow("47-usbc-timed-out")
-            << BatteryMachines::healthyAir()
-            << usbScene(USBMachines::appleSiliconPro, [](auto &harness, auto &flow, auto &hardware) {
-                   toPortTest(harness, flow);
-                   hardware.unplug();
-                   untilStatus(harness, flow, "timedOut");
-               });
-        QTest::newRow("48-usbc-evaluating")
-            << BatteryMachines::healthyAir()
-            << usbScene(USBMachines::appleSiliconPro, [](auto &harness, auto &flow, auto &hardware) {
-                   usbTwoPassOneFails(harness, flow, hardware);
-                   QVERIFY(harness.advanceUntil([&flow] { return flow.evaluationProgress() >= 0.3; }));
-               });
-        QTest::newRow("49-usbc-result-one-failed")
-            << BatteryMachines::healthyAir()
-            << usbScene(USBMachines::appleSiliconPro, [](auto &harness, auto &flow, auto &hardware) {
-                   usbTwoPassOneFails(harness, flow, hardware);
-                   QVERIFY(harness.advanceUntil([&flow] { return flow.phaseName() == "result"; }));
-               });
-        QTest::newRow("49b-usbc-result-intel")
-            << BatteryMachines::healthyAir()
-            << usbScene(USBMachines::intelPro, [](auto &harness, auto &flow, auto &hardware) {
-                   toPortTest(harness, flow);
-                   for (int port = 0; port < 4; ++port) {
-                       hardware.unplug();
-                       untilStatus(harness, flow, "waitingForConnection");
-                       hardware.plugElsewhere(96);
-                       untilStatus(harness, flow, "success");
-                       harness.advance(900ms);
-                   }
-                   QVERIFY(harness.advanceUntil([&flow] { return flow.phaseName() == "result"; }));
-               });
-        QTest::newRow("10-placeholder-module")
-            << BatteryMachines::healthyAir()
-            << Scene([](ScreenHarness &harness) { harness.press(QStringLiteral("moduleCard_storage")); });
+                   harness.advance(900ms);
+               }
+               QVERIFY(harness.advanceUntil([&flow] { return flow.phaseName() == "result"; }));
+           });
+    QTest::newRow("80-storage-start") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
+        StorageScenes::finish(harness, StorageMachines::roomyVerified());
+        harness.shell().storageModel()->reset();
+        harness.advance(400ms);
+    });
+    QTest::newRow("81-storage-measuring-sweep") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
+        StorageScenes::hold(harness, 0);
+        // The needle swings in real time.
+        QTest::qWait(700);
+    });
+    QTest::newRow("82-storage-measuring-speed") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
+        StorageScenes::hold(harness, qint64(32) << 20);
+        QTest::qWait(700);
+    });
+    QTest::newRow("83-storage-good") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
+        StorageScenes::finish(harness, StorageMachines::roomyVerified());
+    });
+    QTest::newRow("84-storage-notice") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
+        StorageScenes::finish(harness, StorageMachines::tightVolume());
+    });
+    QTest::newRow("85-storage-problem-full")
+        << BatteryMachines::healthyAir()
+        << Scene([](ScreenHarness &harness) { StorageScenes::finish(harness, StorageMachines::nearlyFull()); });
+    QTest::newRow("86-storage-problem-smart")
+        << BatteryMachines::healthyAir()
+        << Scene([](ScreenHarness &harness) { StorageScenes::finish(harness, StorageMachines::failingDrive()); });
+    QTest::newRow("87-storage-error") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
+        StorageScenes::finish(harness, StorageMachines::fullVolume());
+    });
 }
 
 void Tour::render()
 {
-        QFETCH(SimulatedMachine, machine);
-        QFETCH(Scene, scene);
+    QFETCH(SimulatedMachine, machine);
+    QFETCH(Scene, scene);
 
-        ScreenHarness harness(machine);
-        scene(harness);
-        const QImage picture = harness.grab();
-        QVERIFY(!picture.isNull());
+    ScreenHarness harness(machine);
+    scene(harness);
+    const QImage picture = harness.grab();
+    QVERIFY(!picture.isNull());
 
-        QDir().mkpath(QStringLiteral(TOUR_DIRECTORY));
-        const QString path = QStringLiteral(TOUR_DIRECTORY "/%1.png").arg(QString::fromLatin1(QTest::currentDataTag()));
-        QVERIFY2(picture.save(path), qPrintable(path));
+    QDir().mkpath(QStringLiteral(TOUR_DIRECTORY));
+    const QString path = QStringLiteral(TOUR_DIRECTORY "/%1.png").arg(QString::fromLatin1(QTest::currentDataTag()));
+    QVERIFY2(picture.save(path), qPrintable(path));
 }
 
 QTEST_MAIN(Tour)

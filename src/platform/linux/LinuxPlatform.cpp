@@ -4,6 +4,7 @@
 #include "platform/linux/LinuxHardwareOverview.h"
 #include "platform/linux/LinuxPowerSource.h"
 #include "platform/linux/LinuxSmcTransport.h"
+#include "platform/linux/LinuxStorageDevice.h"
 #include "platform/linux/LinuxSystemControl.h"
 #include "platform/linux/LinuxThermalState.h"
 #include "platform/linux/LinuxTypecPorts.h"
@@ -22,5 +23,6 @@ Platform makeHostPlatform()
     platform.openMediaCapture = openDefaultMediaCapture;
     platform.portControllers = std::make_shared<LinuxTypecPorts>();
     platform.externalPower = std::make_shared<LinuxExternalPower>();
+    platform.storage = std::make_shared<LinuxStorageDevice>();
     return platform;
 }

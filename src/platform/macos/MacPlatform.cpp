@@ -4,6 +4,7 @@
 #include "platform/macos/MacPortControllers.h"
 #include "platform/macos/MacPowerSource.h"
 #include "platform/macos/MacSmcTransport.h"
+#include "platform/macos/MacStorageDevice.h"
 #include "platform/macos/MacSystemControl.h"
 #include "platform/macos/MacThermalState.h"
 #include "platform/processes/PsProcessTable.h"
@@ -22,5 +23,6 @@ Platform makeHostPlatform()
     platform.openMediaCapture = openDefaultMediaCapture;
     platform.portControllers = std::make_shared<MacPortControllers>();
     platform.externalPower = std::make_shared<MacExternalPower>();
+    platform.storage = std::make_shared<MacStorageDevice>();
     return platform;
 }

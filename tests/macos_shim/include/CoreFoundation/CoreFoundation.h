@@ -149,3 +149,24 @@ CF_EXPORT CFIndex CFDataGetLength(CFDataRef theData);
 CF_EXPORT const UInt8 *CFDataGetBytePtr(CFDataRef theData);
 
 CF_EXTERN_C_END
+
+typedef const struct __CFURL *CFURLRef;
+typedef struct __CFError *CFErrorRef;
+typedef CF_ENUM(CFIndex, CFURLPathStyle) {
+    kCFURLPOSIXPathStyle = 0,
+    kCFURLWindowsPathStyle = 2
+};
+
+CF_EXTERN_C_BEGIN
+
+CF_EXPORT const CFStringRef kCFURLVolumeTotalCapacityKey;
+CF_EXPORT const CFStringRef kCFURLVolumeAvailableCapacityKey;
+CF_EXPORT const CFStringRef kCFURLVolumeAvailableCapacityForImportantUsageKey;
+
+CF_EXPORT CFURLRef CFURLCreateWithFileSystemPath(CFAllocatorRef allocator, CFStringRef filePath,
+                                                 CFURLPathStyle pathStyle, Boolean isDirectory);
+CF_EXPORT Boolean CFURLCopyResourcePropertyForKey(CFURLRef url, CFStringRef key, void *propertyValueTypeRefPtr,
+                                                  CFErrorRef *error);
+
+CF_EXTERN_C_END
+

@@ -1,0 +1,42 @@
+import QtQuick
+import Quarzlinde
+
+// One direction's speed while the test runs.
+Rectangle {
+    id: live
+    property string symbol
+    property string title
+    property string value
+
+    implicitWidth: 200
+    implicitHeight: 64
+    radius: 14
+    color: Colors.panel
+    border.color: Colors.cardBorder
+
+    Row {
+        anchors.centerIn: parent
+        spacing: 12
+        SymbolIcon {
+            anchors.verticalCenter: parent.verticalCenter
+            symbol: live.symbol
+            size: 22
+            color: Colors.good
+        }
+        Column {
+            anchors.verticalCenter: parent.verticalCenter
+            Text {
+                text: live.title
+                color: Colors.secondaryText
+                font.pixelSize: 12
+            }
+            Text {
+                objectName: "liveValue"
+                text: live.value
+                color: Colors.text
+                font.pixelSize: 18
+                font.weight: Font.Bold
+            }
+        }
+    }
+}
