@@ -4,6 +4,7 @@
 #include "battery/BatteryDiagnosticViewModel.h"
 #include "fans/FanDiagnosticViewModel.h"
 #include "power/PowerDiagnosticViewModel.h"
+#include "speakers/SpeakerCheckViewModel.h"
 #include "system/SystemDiagnosticViewModel.h"
 
 void registerProductModules(AppShell &shell, const Platform &platform, Clock &clock,
@@ -17,4 +18,6 @@ void registerProductModules(AppShell &shell, const Platform &platform, Clock &cl
                          QStringLiteral("PowerIntegratedModuleView.qml"));
     shell.registerModule(DiagnosisModule::fans, new FanDiagnosticViewModel(platform, clock, sleeper),
                          QStringLiteral("FanIntegratedModuleView.qml"));
+    shell.registerModule(DiagnosisModule::speakers, new SpeakerCheckViewModel(platform, clock),
+                         QStringLiteral("SpeakerIntegratedModuleView.qml"));
 }
