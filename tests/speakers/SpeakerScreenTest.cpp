@@ -23,6 +23,29 @@ class SpeakerScreenTest : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        // No sound server, whatever runs on this machine: the product's own
+        // output then finds no device. Set before Qt's audio first connects.
+        qputenv("PULSE_SERVER", "unix:/nonexistent/native");
+    }
+
+    // The product's check on the real sound output of a machine without one.
+    void withoutOutputDeviceTheEngineErrorShows()
+    {
+        ScreenHarness harness(mac("MacBookPro18,3"));
+        harness.press(QStringLiteral("moduleCard_speakers"));
+        QVERIFY(harness.advanceUntil([&harness] { return flow(harness).errorMessage() != QString(); }));
+        QCOMPARE(harness.text(QStringLiteral("speakerChannelTitle")), QStringLiteral("Rechter Lautsprecher"));
+        QCOMPARE(harness.text(QStringLiteral("speakerErrorMessage")),
+                 QStringLiteral("Die Audiowiedergabe konnte nicht gestartet werden: Es wurde kein "
+                                "Audio-Ausgabegerät gefunden."));
+        QVERIFY(harness.isShown(QStringLiteral("speakerRetryButton")));
+        harness.press(QStringLiteral("speakerRetryButton"));
+        QVERIFY(harness.advanceUntil([&harness] { return flow(harness).errorMessage() != QString(); }));
+        QCOMPARE(flow(harness).phaseName(), QStringLiteral("rightSpeaker"));
+    }
+
     void channelScreensFollowThePlayback()
     {
         ScreenHarness harness(mac("MacBookAir10,1"));
