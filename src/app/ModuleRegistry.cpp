@@ -7,6 +7,7 @@
 #include "input/InputDiagnosticViewModel.h"
 #include "media/MediaDiagnosticViewModel.h"
 #include "power/PowerDiagnosticViewModel.h"
+#include "speakers/SpeakerCheckViewModel.h"
 #include "storage/StorageDiagnosticViewModel.h"
 #include "system/SystemDiagnosticViewModel.h"
 #include "usbc/USBCheckViewModel.h"
@@ -32,4 +33,6 @@ void registerProductModules(AppShell &shell, const Platform &platform, Clock &cl
                          QStringLiteral("USBIntegratedModuleView.qml"));
     shell.registerModule(DiagnosisModule::storage, new StorageDiagnosticViewModel(platform, clock),
                          QStringLiteral("StorageIntegratedModuleView.qml"));
+    shell.registerModule(DiagnosisModule::speakers, new SpeakerCheckViewModel(platform, clock),
+                         QStringLiteral("SpeakerIntegratedModuleView.qml"));
 }

@@ -8,6 +8,7 @@
 #include "support/FanMachines.h"
 #include "support/GatedSleeper.h"
 #include "support/PowerMachines.h"
+#include "support/SpeakerScenes.h"
 #include "support/SystemMachines.h"
 #include "support/USBMachines.h"
 #include "support/qml/ScreenHarness.h"
@@ -301,6 +302,65 @@ void Tour::render_data()
     QTest::newRow("35-fans-unavailable-air") << FanMachines::fanlessAir() << Scene(finishFanCheck);
     QTest::newRow("36-fans-good-desktop") << FanMachines::desktop() << Scene(finishFanCheck);
     QTest::newRow("37-fans-nothing-readable") << BatteryMachines::desktop() << Scene(finishFanCheck);
+    QTest::newRow("50-speakers-start") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
+        SpeakerScenes::useFakeOutput(harness, BatteryMachines::healthyAir());
+        harness.press(QStringLiteral("moduleCard_speakers"));
+        SpeakerScenes::flow(harness).reset();
+        harness.advance(100ms);
+    });
+    QTest::newRow("51-speakers-right-playing") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
+        SpeakerScenes::useFakeOutput(harness, BatteryMachines::healthyAir());
+        harness.press(QStringLiteral("moduleCard_speakers"));
+        SpeakerScenes::play(harness, 6500ms);
+    });
+    QTest::newRow("52-speakers-right-asking") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
+        SpeakerScenes::useFakeOutput(harness, BatteryMachines::healthyAir());
+        harness.press(QStringLiteral("moduleCard_speakers"));
+        SpeakerScenes::play(harness, 13600ms);
+    });
+    QTest::newRow("53-speakers-left-preparing") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
+        SpeakerScenes::useFakeOutput(harness, BatteryMachines::healthyAir());
+        harness.press(QStringLiteral("moduleCard_speakers"));
+        SpeakerScenes::play(harness, 13600ms);
+        SpeakerScenes::flow(harness).submitAssessment(SpeakerAssessment::Okay);
+        SpeakerScenes::play(harness, 200ms);
+    });
+    QTest::newRow("54-speakers-no-output") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
+        FakeSpeakerOutput *output = SpeakerScenes::useFakeOutput(harness, BatteryMachines::healthyAir());
+        output->channels.reset();
+        output->startFailure = QStringLiteral("Es wurde kein Audio-Ausgabegerät gefunden.");
+        harness.press(QStringLiteral("moduleCard_speakers"));
+        SpeakerScenes::play(harness, 100ms);
+    });
+    QTest::newRow("55-speakers-mono-output") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
+        SpeakerScenes::useFakeOutput(harness, BatteryMachines::healthyAir())->channels = 1;
+        harness.press(QStringLiteral("moduleCard_speakers"));
+        SpeakerScenes::play(harness, 100ms);
+    });
+    QTest::newRow("56-speakers-evaluating") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
+        SpeakerScenes::useFakeOutput(harness, BatteryMachines::healthyAir());
+        harness.press(QStringLiteral("moduleCard_speakers"));
+        SpeakerScenes::play(harness, 13600ms);
+        SpeakerScenes::flow(harness).submitAssessment(SpeakerAssessment::Okay);
+        SpeakerScenes::play(harness, 14000ms);
+        SpeakerScenes::flow(harness).submitAssessment(SpeakerAssessment::Okay);
+        SpeakerScenes::play(harness, 1100ms);
+    });
+    QTest::newRow("57-speakers-result-good") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
+        SpeakerScenes::useFakeOutput(harness, BatteryMachines::healthyAir());
+        SpeakerScenes::answerBoth(harness, SpeakerAssessment::Okay, SpeakerAssessment::Okay);
+    });
+    QTest::newRow("58-speakers-result-issue-pro") << BatteryMachines::agingPro() << Scene([](ScreenHarness &harness) {
+        SpeakerScenes::useFakeOutput(harness, BatteryMachines::agingPro());
+        SpeakerScenes::answerBoth(harness, SpeakerAssessment::AudioIssue, SpeakerAssessment::Okay);
+    });
+    QTest::newRow("59-speakers-result-silent-unknown")
+        << BatteryMachines::desktop() << Scene([](ScreenHarness &harness) {
+               SimulatedMachine unknown = BatteryMachines::desktop();
+               unknown.hwModel.reset();
+               SpeakerScenes::useFakeOutput(harness, unknown);
+               SpeakerScenes::answerBoth(harness, SpeakerAssessment::Okay, SpeakerAssessment::Silent);
+           });
     QTest::newRow("70-media-start") << withMedia({.camera = true}) << Scene([](ScreenHarness &harness) {
         openMediaTest(harness);
         mediaFlow(harness).reset();
