@@ -17,7 +17,7 @@
 // The window's navigation: owns every module's flow object for the life of
 // the window, the route between catalogue and module, the sidebar's step and
 // whether the legal sheet is shown. Modules are driven through one table of
-// flows and root screens; a module without an entry shows a placeholder.
+// flows and root screens.
 class AppShell : public QObject
 {
     Q_OBJECT

@@ -27,11 +27,13 @@ Rectangle {
             anchors.verticalCenter: parent.verticalCenter
             Text {
                 text: live.title
+                textFormat: Text.PlainText
                 color: Colors.secondaryText
                 font.pixelSize: 12
             }
             Text {
                 objectName: "liveValue"
+                textFormat: Text.PlainText
                 text: live.value
                 color: Colors.text
                 font.pixelSize: 18

@@ -25,6 +25,7 @@ ScreenCard {
         Text {
             objectName: "speedCardValue"
             anchors.horizontalCenter: parent.horizontalCenter
+            textFormat: Text.PlainText
             text: card.speed
             color: Colors.text
             font.pixelSize: 22
@@ -32,6 +33,7 @@ ScreenCard {
         }
         Text {
             anchors.horizontalCenter: parent.horizontalCenter
+            textFormat: Text.PlainText
             text: card.title
             color: Colors.secondaryText
             font.pixelSize: 13

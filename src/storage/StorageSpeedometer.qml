@@ -101,6 +101,7 @@ Item {
         Text {
             objectName: "speedometerDirection"
             anchors.horizontalCenter: parent.horizontalCenter
+            textFormat: Text.PlainText
             text: StorageGauge.directionLabel(meter.progress)
             color: Colors.good
             font.pixelSize: 11
@@ -110,6 +111,7 @@ Item {
         Text {
             objectName: "speedometerValue"
             anchors.horizontalCenter: parent.horizontalCenter
+            textFormat: Text.PlainText
             text: StorageGauge.dialText(meter.speed)
             color: Colors.text
             font.pixelSize: 30
@@ -118,6 +120,7 @@ Item {
         Text {
             objectName: "speedometerUnit"
             anchors.horizontalCenter: parent.horizontalCenter
+            textFormat: Text.PlainText
             text: meter.sweeping ? "MB/s wird gemessen" : "MB/s"
             color: Colors.secondaryText
             font.pixelSize: 12

@@ -83,7 +83,6 @@ private slots:
     void repairButtonOpensTheFamilysPage();
     void errorScreenRetriesAndLeaves();
     void resultWithoutEvaluationShowsTheFallback();
-    void placeholderLeadsBack();
     void legalSheetOpensAndClosesWithoutMovingTheRoute_data();
     void legalSheetOpensAndClosesWithoutMovingTheRoute();
     void legalSheetTexts_data();
@@ -309,21 +308,6 @@ void ScreenTest::resultWithoutEvaluationShowsTheFallback()
     QCOMPARE(harness.shell().batteryModel()->phaseName(), QStringLiteral("result"));
     QCOMPARE(harness.text(QStringLiteral("errorMessage")),
              QStringLiteral("Die Akku-Diagnose konnte nicht abgeschlossen werden."));
-}
-
-void ScreenTest::placeholderLeadsBack()
-{
-    ScreenHarness harness(BatteryMachines::healthyAir());
-    // Whichever module has no screen of its own yet.
-    const auto &modules = allDiagnosisModules();
-    const auto unregistered = std::find_if(
-        modules.begin(), modules.end(), [&harness](DiagnosisModule module) { return !harness.shell().flow(module); });
-    if (unregistered == modules.end())
-        QSKIP("every module has its own screen");
-    harness.press(QStringLiteral("moduleCard_") + rawValue(*unregistered));
-    QCOMPARE(harness.text(QStringLiteral("panelTitle")), title(*unregistered));
-    harness.press(QStringLiteral("panelNextButton"));
-    QCOMPARE(harness.shell().routeName(), QStringLiteral("selection"));
 }
 
 void ScreenTest::legalSheetOpensAndClosesWithoutMovingTheRoute_data()

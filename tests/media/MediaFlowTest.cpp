@@ -133,7 +133,8 @@ private slots:
         {
             Bench bench({.camera = true});
             bench.flow.start();
-            connect(&bench.devices, &QObject::destroyed, [&log, devices = &bench.devices] { log = devices->log; });
+            // A QObject says it is destroyed before its children are: the devices are still there.
+            connect(&bench.flow, &QObject::destroyed, [&log, devices = &bench.devices] { log = devices->log; });
         }
         QCOMPARE(log.last(), QStringLiteral("stopped"));
     }
