@@ -161,7 +161,7 @@ std::optional<RegistrySubtree> LinuxTypecPorts::subtree(quint64 entryId) const
         const QString partner = partnerDirectory(port);
         QVariantMap partnerProperties;
         for (const auto &[file, key] :
-             {std::pair {"type", "PartnerType"}, std::pair {"usb_power_delivery_revision", "Specification Revision"},
+             {std::pair {"type", "PartnerType"}, std::pair {"usb_power_delivery_revision", "PowerDeliveryRevision"},
               std::pair {"accessory_mode", "AccessoryMode"}}) {
             if (const auto value = attribute(partner, file))
                 partnerProperties.insert(QLatin1String(key), *value);
