@@ -1,15 +1,23 @@
 #include "speakers/QtSpeakerOutput.h"
 
+#include "speakers/PcmEncoding.h"
 #include "speakers/TestSignal.h"
 
 #include <QAudioSink>
 #include <QMediaDevices>
 
+#include <utility>
+
 namespace {
 
-// A buffer this close to its end is only its faded tail and the sink's
-// latency; it is let play out rather than cut with a click.
-constexpr qint64 tailMicroseconds = 100'000;
+// A buffer this close to its end is only its faded tail, the lead-in and the
+// sink's latency; it is let play out rather than cut with a click.
+constexpr qint64 tailMicroseconds = 300'000;
+
+// Silence ahead of the first buffer: how far the six stages' timers may wake
+// late in all, together with the time their buffers take to make, before the
+// sound has a gap.
+constexpr qint64 leadInMicroseconds = 150'000;
 
 QString reason(QAudio::Error error)
 {
@@ -118,6 +126,13 @@ qint64 QtSpeakerOutput::queuedMicroseconds() const
     return frames * 1'000'000 / std::max(1, m_format.sampleRate()) - m_sink->processedUSecs();
 }
 
+void QtSpeakerOutput::play()
+{
+    if (!m_playing)
+        m_leadIn = true;
+    m_playing = true;
+}
+
 void QtSpeakerOutput::stopPlayer()
 {
     m_playing = false;
@@ -133,7 +148,12 @@ void QtSpeakerOutput::schedule(const QByteArray &frames)
         if (!openStream())
             return;
     }
-    m_pending = frames;
+    m_pending.clear();
+    if (std::exchange(m_leadIn, false)) {
+        const auto silent = std::vector<float>(std::size_t(m_format.framesForDuration(leadInMicroseconds)), 0.0f);
+        m_pending = encodeFrames(StereoBuffer {silent, silent}, m_format);
+    }
+    m_pending += frames;
     writePending();
 }
 

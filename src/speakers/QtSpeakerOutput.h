@@ -13,9 +13,10 @@ class QAudioSink;
 class QIODevice;
 
 // The system's default output through Qt Multimedia. Each scheduled buffer is
-// written to the sink whole, so it cannot starve while the buffer plays;
-// between buffers the sink runs dry for the moment the next one takes to
-// synthesise. Nothing touches the audio system before the first run.
+// written to the sink whole, so it cannot starve while the buffer plays, and
+// the player starts with a moment of silence, so that each next buffer is
+// written while the one before still plays. Nothing touches the audio system
+// before the first run.
 class QtSpeakerOutput : public QObject, public SpeakerOutput
 {
     Q_OBJECT
@@ -30,7 +31,7 @@ public:
     std::optional<QString> start() override;
     void pause() override;
     bool isPlaying() const override { return m_playing; }
-    void play() override { m_playing = true; }
+    void play() override;
     void stopPlayer() override;
     void schedule(const QByteArray &frames) override;
 
@@ -50,6 +51,8 @@ private:
     std::unique_ptr<QAudioSink> m_sink;
     QPointer<QIODevice> m_stream;
     bool m_playing = false;
+    // The next buffer is the first since the player started.
+    bool m_leadIn = false;
     QByteArray m_pending;
     qint64 m_writtenBytes = 0;
     QTimer m_writer;

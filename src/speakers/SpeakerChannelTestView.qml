@@ -58,21 +58,12 @@ Item {
                 color: Colors.secondaryText
                 font.pixelSize: 15
             }
-            Rectangle {
+            ProgressBar {
                 objectName: "speakerProgressBar"
-                property real value: view.model.progress
                 visible: view.model.isPlaying
                 width: parent.width
-                height: 10
-                radius: 5
-                color: "#e3ebe5"
-                Rectangle {
-                    height: parent.height
-                    radius: parent.radius
-                    color: Colors.good
-                    width: parent.width * Math.max(0, Math.min(1, parent.value))
-                    Behavior on width { NumberAnimation { duration: 300; easing.type: Easing.InOutQuad } }
-                }
+                value: view.model.progress
+                glideDuration: 300
             }
 
             Text {

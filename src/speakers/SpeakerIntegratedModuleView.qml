@@ -48,6 +48,7 @@ Item {
             title: "Lautsprecher werden ausgewertet"
             text: view.model.progressText
             progress: view.model.progress
+            glideDuration: 450
             FadeIn on opacity {}
         }
     }

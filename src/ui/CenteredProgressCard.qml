@@ -8,6 +8,7 @@ Item {
     property string text
     // From 0 to 1; NaN for none.
     property real progress: NaN
+    property alias glideDuration: bar.glideDuration
 
     readonly property bool hasProgress: !isNaN(progress)
 
@@ -47,6 +48,7 @@ Item {
                 font.pixelSize: 15
             }
             ProgressBar {
+                id: bar
                 visible: view.hasProgress
                 width: parent.width
                 value: view.hasProgress ? view.progress : 0
