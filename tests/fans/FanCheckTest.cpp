@@ -40,43 +40,35 @@ private slots:
         QTest::addColumn<bool>("cleaning");
         QTest::addColumn<QStringList>("details");
 
-        const QString good = QStringLiteral("Lüfter & Kühlung unauffällig");
-        const QString notice = QStringLiteral("Kühlung arbeitet – Temperaturen erhöht");
-        const QString problem = QStringLiteral("Kühlung auffällig");
-        const QString none = QStringLiteral("Keine Lüfterdaten verfügbar");
-
-        QTest::newRow("90.0 °C, fan at 100.0")
-            << machine(fanKeys(0, 100.0) << cpu(90.0f), 0) << CustomerVerdict::Notice << notice << true
-            << QStringList {"Lüfter 1: 100 RPM", "Wärmster Sensor: 90,0 °C"};
-        QTest::newRow("90.0 °C, fan at 99.9")
-            << machine(fanKeys(0, 99.9) << cpu(90.0f), 0) << CustomerVerdict::Problem << problem << true
-            << QStringList {"Lüfter 1: 100 RPM", "Wärmster Sensor: 90,0 °C"};
-        QTest::newRow("hot, fans at 0 and 2400")
-            << machine(fanKeys(0, 0) + fanKeys(1, 2400) << cpu(95.0f), 0) << CustomerVerdict::Notice << notice << true
-            << QStringList {"Lüfter 1: 0 RPM", "Lüfter 2: 2400 RPM", "Wärmster Sensor: 95,0 °C"};
-        QTest::newRow("hot, fan at 0") << machine(fanKeys(0, 0) << cpu(95.0f), 0) << CustomerVerdict::Problem << problem
-                                       << true << QStringList {"Lüfter 1: 0 RPM", "Wärmster Sensor: 95,0 °C"};
-        QTest::newRow("serious, cool sensors")
-            << machine(fanKeys(0, 2000) << cpu(50.0f), 2) << CustomerVerdict::Notice << notice << true
-            << QStringList {"Lüfter 1: 2000 RPM", "Wärmster Sensor: 50,0 °C"};
-        QTest::newRow("critical, no sensor") << machine(fanKeys(0, 1200), 3) << CustomerVerdict::Notice << notice
-                                             << true << QStringList {"Lüfter 1: 1200 RPM"};
-        QTest::newRow("fair at 89.9 °C") << machine(fanKeys(0, 1500) << cpu(89.9f), 1) << CustomerVerdict::Good << good
-                                         << false << QStringList {"Lüfter 1: 1500 RPM", "Wärmster Sensor: 89,9 °C"};
-        QTest::newRow("1800.4 and 1799.5 RPM")
-            << machine(fanKeys(0, 1800.4) + fanKeys(1, 1799.5) << cpu(60.0f), 0) << CustomerVerdict::Good << good
-            << false << QStringList {"Lüfter 1: 1800 RPM", "Lüfter 2: 1800 RPM", "Wärmster Sensor: 60,0 °C"};
-        QTest::newRow("fan 1 unreadable")
-            << machine(fanKeys(0, 1500).mid(1) + fanKeys(1, 1500) << cpu(60.0f), 0) << CustomerVerdict::Good << good
-            << false << QStringList {"Lüfter 2: 1500 RPM", "Wärmster Sensor: 60,0 °C"};
-        QTest::newRow("fanless at 45 °C") << FanMachines::fanlessAir() << CustomerVerdict::Unavailable << none << false
-                                          << QStringList {"Wärmster Sensor: 45,0 °C"};
-        QTest::newRow("fanless and hot") << machine({cpu(92.0f)}, 0) << CustomerVerdict::Unavailable << none << true
-                                         << QStringList {"Wärmster Sensor: 92,0 °C"};
-        QTest::newRow("fanless, critical") << machine({cpu(70.0f)}, 3) << CustomerVerdict::Unavailable << none << true
-                                           << QStringList {"Wärmster Sensor: 70,0 °C"};
-        QTest::newRow("no SMC, no temperature") << machine({}, std::nullopt) << CustomerVerdict::Unavailable << none
-                                                << false << QStringList {"Keine Lüfterdrehzahl verfügbar"};
+        using enum CustomerVerdict;
+        const QMap<CustomerVerdict, QString> titles {{Good, QStringLiteral("Lüfter & Kühlung unauffällig")},
+                                                     {Notice, QStringLiteral("Kühlung arbeitet – Temperaturen erhöht")},
+                                                     {Problem, QStringLiteral("Kühlung auffällig")},
+                                                     {Unavailable, QStringLiteral("Keine Lüfterdaten verfügbar")}};
+        const auto row = [&titles](const char *tag, const SimulatedMachine &m, CustomerVerdict verdict, bool cleaning,
+                                   const QStringList &details) {
+            QTest::newRow(tag) << m << verdict << titles[verdict] << cleaning << details;
+        };
+        row("90.0 °C, fan at 100.0", machine(fanKeys(0, 100.0) << cpu(90.0f), 0), Notice, true,
+            {"Lüfter 1: 100 RPM", "Wärmster Sensor: 90,0 °C"});
+        row("90.0 °C, fan at 99.9", machine(fanKeys(0, 99.9) << cpu(90.0f), 0), Problem, true,
+            {"Lüfter 1: 100 RPM", "Wärmster Sensor: 90,0 °C"});
+        row("hot, fans at 0 and 2400", machine(fanKeys(0, 0) + fanKeys(1, 2400) << cpu(95.0f), 0), Notice, true,
+            {"Lüfter 1: 0 RPM", "Lüfter 2: 2400 RPM", "Wärmster Sensor: 95,0 °C"});
+        row("hot, fan at 0", machine(fanKeys(0, 0) << cpu(95.0f), 0), Problem, true,
+            {"Lüfter 1: 0 RPM", "Wärmster Sensor: 95,0 °C"});
+        row("serious, cool sensors", machine(fanKeys(0, 2000) << cpu(50.0f), 2), Notice, true,
+            {"Lüfter 1: 2000 RPM", "Wärmster Sensor: 50,0 °C"});
+        row("critical, no sensor", machine(fanKeys(0, 1200), 3), Notice, true, {"Lüfter 1: 1200 RPM"});
+        row("fair at 89.9 °C", machine(fanKeys(0, 1500) << cpu(89.9f), 1), Good, false,
+            {"Lüfter 1: 1500 RPM", "Wärmster Sensor: 89,9 °C"});
+        row("fan 1 unreadable", machine(fanKeys(0, 1500).mid(1) + fanKeys(1, 1500) << cpu(60.0f), 0), Good, false,
+            {"Lüfter 2: 1500 RPM", "Wärmster Sensor: 60,0 °C"});
+        row("fanless at 45 °C", FanMachines::fanlessAir(), Unavailable, false, {"Wärmster Sensor: 45,0 °C"});
+        row("fanless and hot", machine({cpu(92.0f)}, 0), Unavailable, true, {"Wärmster Sensor: 92,0 °C"});
+        row("fanless, critical", machine({cpu(70.0f)}, 3), Unavailable, true, {"Wärmster Sensor: 70,0 °C"});
+        row("no SMC, no temperature", machine({}, std::nullopt), Unavailable, false,
+            {"Keine Lüfterdrehzahl verfügbar"});
     }
 
     void outcomes()

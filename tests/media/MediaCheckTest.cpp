@@ -18,6 +18,12 @@ QAudioFormat audioFormat(QAudioFormat::SampleFormat sampleFormat, int channels)
     return format;
 }
 
+template<typename Sample>
+void append(QByteArray &bytes, Sample sample)
+{
+    bytes.append(reinterpret_cast<const char *>(&sample), sizeof sample);
+}
+
 // Frames of the given normalised values (-1 … 1) in the format's encoding.
 QByteArray encoded(const QAudioFormat &format, int frames, const std::function<double(int, int)> &value)
 {
@@ -26,26 +32,10 @@ QByteArray encoded(const QAudioFormat &format, int frames, const std::function<d
         for (int channel = 0; channel < format.channelCount(); ++channel) {
             const double x = value(frame, channel);
             switch (format.sampleFormat()) {
-            case QAudioFormat::UInt8: {
-                const auto sample = quint8(std::lround(128 + x * 127));
-                bytes.append(reinterpret_cast<const char *>(&sample), sizeof sample);
-                break;
-            }
-            case QAudioFormat::Int16: {
-                const auto sample = qint16(std::lround(x * 32767));
-                bytes.append(reinterpret_cast<const char *>(&sample), sizeof sample);
-                break;
-            }
-            case QAudioFormat::Int32: {
-                const auto sample = qint32(std::llround(x * 2147483647.0));
-                bytes.append(reinterpret_cast<const char *>(&sample), sizeof sample);
-                break;
-            }
-            default: {
-                const auto sample = float(x);
-                bytes.append(reinterpret_cast<const char *>(&sample), sizeof sample);
-                break;
-            }
+            case QAudioFormat::UInt8: append(bytes, quint8(std::lround(128 + x * 127))); break;
+            case QAudioFormat::Int16: append(bytes, qint16(std::lround(x * 32767))); break;
+            case QAudioFormat::Int32: append(bytes, qint32(std::llround(x * 2147483647.0))); break;
+            default: append(bytes, float(x)); break;
             }
         }
     }
@@ -83,7 +73,6 @@ private slots:
             const QByteArray name = QVariant::fromValue(sampleFormat).toByteArray();
             QTest::newRow(name + ", full-scale sine") << format << encoded(format, 1024, fullScale) << 1.0;
             QTest::newRow(name + ", rms 0.05") << format << encoded(format, 1024, rms005) << 0.6;
-            QTest::newRow(name + ", silence") << format << encoded(format, 1024, silence) << 0.0;
             QTest::newRow(name + ", quiet sine")
                 << format << encoded(format, 1024, whisper) << 0.02 / std::numbers::sqrt2 * 12;
         }
@@ -140,8 +129,6 @@ private slots:
                                             << QStringList {"Kamera: in Ordnung", "Mikrofon: auffällig"};
         QTest::newRow("camera doubted") << false << true << CustomerVerdict::Problem << problem
                                         << QStringList {"Kamera: auffällig", "Mikrofon: in Ordnung"};
-        QTest::newRow("both doubted") << false << false << CustomerVerdict::Problem << problem
-                                      << QStringList {"Kamera: auffällig", "Mikrofon: auffällig"};
     }
 
     void verdictFromTheAnswers()

@@ -55,7 +55,6 @@ private slots:
         QFETCH(bool, microphonePermission);
 
         Bench bench(devices);
-        QCOMPARE(bench.flow.sidebarStep(), 2);
         bench.flow.start();
         QCOMPARE(bench.flow.phase(), Phase::testing);
         QCOMPARE(bench.flow.sidebarStep(), 2);

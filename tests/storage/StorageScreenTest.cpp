@@ -36,8 +36,6 @@ private slots:
 
         QTest::newRow("roomy") << StorageMachines::roomyVerified() << QStringLiteral("Speicher unauffällig") << 5
                                << false;
-        QTest::newRow("tight") << StorageMachines::tightVolume() << QStringLiteral("Freier Speicher wird knapp") << 5
-                               << false;
         QTest::newRow("nearly full, no SMART")
             << StorageMachines::nearlyFull() << QStringLiteral("Sehr wenig freier Speicher") << 4 << false;
         QTest::newRow("failing drive") << StorageMachines::failingDrive() << QStringLiteral("Speicherzustand auffällig")

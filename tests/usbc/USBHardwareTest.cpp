@@ -47,44 +47,26 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("count"); // 0: none
 
-        QTest::newRow("12-inch by model") << "MacBook10,1"
-                                          << "" << 1;
-        QTest::newRow("Air by model") << "MacBookAir10,1"
-                                      << "" << 2;
-        QTest::newRow("two-port Pro") << "MacBookPro17,1"
-                                      << "" << 2;
-        QTest::newRow("four-port Intel Pro") << "MacBookPro16,1"
-                                             << "" << 4;
-        QTest::newRow("M1 Pro") << "MacBookPro18,3"
-                                << "" << 3;
-        QTest::newRow("table beats name") << "Mac14,2"
-                                          << "MacBook Pro 16" << 2;
-        QTest::newRow("three-port Mac") << "Mac16,8"
-                                        << "" << 3;
-        QTest::newRow("exact match only") << "MacBookPro18,30"
-                                          << "" << 0;
-        QTest::newRow("neo") << "Mac99,1"
-                             << "MacBook Neo" << 2;
-        QTest::newRow("air") << "Mac99,1"
-                             << "MacBook Air (15-inch)" << 2;
-        QTest::newRow("pro 13") << "Mac99,1"
-                                << "MacBook Pro 13\"" << 2;
-        QTest::newRow("pro 13 and 14") << "Mac99,1"
-                                       << "MacBook Pro 13/14" << 3;
-        QTest::newRow("pro 16") << "Mac99,1"
-                                << "MacBook Pro (16-inch)" << 3;
-        QTest::newRow("pro without size") << "Mac99,1"
-                                          << "MacBook Pro" << 3;
-        QTest::newRow("plain macbook") << "Mac99,1"
-                                       << "MacBook" << 1;
-        QTest::newRow("12 zoll") << "Mac99,1"
-                                 << "MacBook 12 Zoll" << 1;
-        QTest::newRow("12-inch") << "Mac99,1"
-                                 << "MacBook (Retina, 12-inch)" << 1;
-        QTest::newRow("desktop") << "Mac14,3"
-                                 << "Mac mini" << 0;
-        QTest::newRow("nothing") << "Unbekanntes Mac Modell"
-                                 << "" << 0;
+        const auto row = [](const char *tag, const char *model, const char *name, int count) {
+            QTest::newRow(tag) << QString(model) << QString(name) << count;
+        };
+        row("12-inch by model", "MacBook10,1", "", 1);
+        row("Air by model", "MacBookAir10,1", "", 2);
+        row("four-port Intel Pro", "MacBookPro16,1", "", 4);
+        row("M1 Pro", "MacBookPro18,3", "", 3);
+        row("table beats name", "Mac14,2", "MacBook Pro 16", 2);
+        row("exact match only", "MacBookPro18,30", "", 0);
+        row("neo", "Mac99,1", "MacBook Neo", 2);
+        row("air", "Mac99,1", "MacBook Air (15-inch)", 2);
+        row("pro 13", "Mac99,1", "MacBook Pro 13\"", 2);
+        row("pro 13 and 14", "Mac99,1", "MacBook Pro 13/14", 3);
+        row("pro 16", "Mac99,1", "MacBook Pro (16-inch)", 3);
+        row("pro without size", "Mac99,1", "MacBook Pro", 3);
+        row("plain macbook", "Mac99,1", "MacBook", 1);
+        row("12 zoll", "Mac99,1", "MacBook 12 Zoll", 1);
+        row("12-inch", "Mac99,1", "MacBook (Retina, 12-inch)", 1);
+        row("desktop", "Mac14,3", "Mac mini", 0);
+        row("nothing", "Unbekanntes Mac Modell", "", 0);
     }
 
     void expectedCount()
@@ -209,24 +191,18 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("chip");
 
-        QTest::newRow("machine name and chip")
-            << QByteArray(
-                   R"({"SPHardwareDataType":[{"machine_name":"MacBook Air","_name":"x","chip_type":"Apple M2"}]})")
-            << "MacBook Air"
-            << "Apple M2";
-        QTest::newRow("_name and cpu") << QByteArray(
-                                              R"({"SPHardwareDataType":[{"_name":"MacBook Pro","cpu_type":"i7"}]})")
-                                       << "MacBook Pro"
-                                       << "i7";
-        QTest::newRow("name not text") << QByteArray(R"({"SPHardwareDataType":[{"machine_name":3,"_name":"MacBook"}]})")
-                                       << "MacBook"
-                                       << "Intel";
-        QTest::newRow("empty array") << QByteArray(R"({"SPHardwareDataType":[]})") << ""
-                                     << "Intel";
-        QTest::newRow("not objects") << QByteArray(R"({"SPHardwareDataType":["MacBook"]})") << ""
-                                     << "Intel";
-        QTest::newRow("invalid JSON") << QByteArray("{\"SPHardwareDataType\":[{") << ""
-                                      << "Intel";
+        const auto row = [](const char *tag, const char *json, const char *name, const char *chip) {
+            QTest::newRow(tag) << QByteArray(json) << QString(name) << QString(chip);
+        };
+        row("machine name and chip",
+            R"({"SPHardwareDataType":[{"machine_name":"MacBook Air","_name":"x","chip_type":"Apple M2"}]})",
+            "MacBook Air", "Apple M2");
+        row("_name and cpu", R"({"SPHardwareDataType":[{"_name":"MacBook Pro","cpu_type":"i7"}]})", "MacBook Pro",
+            "i7");
+        row("name not text", R"({"SPHardwareDataType":[{"machine_name":3,"_name":"MacBook"}]})", "MacBook", "Intel");
+        row("empty array", R"({"SPHardwareDataType":[]})", "", "Intel");
+        row("not objects", R"({"SPHardwareDataType":["MacBook"]})", "", "Intel");
+        row("invalid JSON", "{\"SPHardwareDataType\":[{", "", "Intel");
     }
 
     void identityFromOverview()
@@ -310,11 +286,9 @@ private slots:
         QCOMPARE(discovered[1].serviceClass, QStringLiteral("AppleHPMInterfaceType10"));
 
         const USBHardwareReport report = inspector.makeHardwareReport();
-        QCOMPARE(report.identity.modelIdentifier, QStringLiteral("MacBookPro18,3"));
-        QCOMPARE(report.identity.marketingName, QStringLiteral("MacBook Pro"));
-        QCOMPARE(report.identity.chipName, QStringLiteral("Apple M1 Pro"));
-        QVERIFY(report.identity.isAppleSilicon);
-        QVERIFY(report.identity.isNotebook);
+        QCOMPARE(report.identity,
+                 (USBMacIdentity {QStringLiteral("MacBookPro18,3"), QStringLiteral("MacBook Pro"),
+                                  QStringLiteral("Apple M1 Pro"), true, true}));
         QCOMPARE(ids(report.portDescriptors),
                  (QList {USBMachines::portId(1), USBMachines::portId(2), USBMachines::portId(3)}));
         QVERIFY(!report.probableControllerFailure);

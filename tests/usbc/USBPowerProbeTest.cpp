@@ -119,7 +119,6 @@ private slots:
         QTest::newRow("later entry decides") << QVariantMap {{"Attached", "No"}, {"CCState", "Source"}} << true;
         QTest::newRow("count is no state") << QVariantMap {{"ConnectionCount", qint64(5)}} << false;
         QTest::newRow("list value with a fragment") << QVariantMap {{"AttachModes", QVariantList {"sink"}}} << true;
-        QTest::newRow("empty") << QVariantMap {} << false;
     }
 
     void connection()
