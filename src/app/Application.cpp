@@ -2,11 +2,13 @@
 
 #include "app/AppShell.h"
 #include "flow/Clock.h"
+#include "platform/WindowChrome.h"
 #include "platform/tools/ChildProcess.h"
 
 #include <QGuiApplication>
 #include <QQmlApplicationEngine>
 #include <QQuickStyle>
+#include <QWindow>
 
 #include <chrono>
 #include <cstdlib>
@@ -50,6 +52,8 @@ int runApplication(int argc, char **argv, Platform platform)
         Qt::QueuedConnection);
     engine.setInitialProperties({{QStringLiteral("shell"), QVariant::fromValue(&shell)}});
     engine.load(QUrl(QStringLiteral("qrc:/Quarzlinde/Main.qml")));
+    if (!engine.rootObjects().isEmpty())
+        dressMainWindow(qobject_cast<QWindow *>(engine.rootObjects().constFirst()));
     const int exitCode = app.exec();
     endWithinTeardownGrace(exitCode);
     return exitCode;

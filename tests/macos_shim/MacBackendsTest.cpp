@@ -1,14 +1,21 @@
 #include "FakeCoreFoundation.h"
 #include "FakeIOKit.h"
+#include "FakeObjC.h"
+#include "FakeSystem.h"
 
 #include "platform/macos/CFVariant.h"
 #include "platform/macos/MacBatteryService.h"
+#include "platform/macos/MacPortControllers.h"
 #include "platform/macos/MacPowerSource.h"
+#include "platform/macos/MacSmcTransport.h"
+#include "platform/macos/MacStorageDevice.h"
 #include "platform/macos/MacSystemControl.h"
+#include "platform/macos/MacThermalState.h"
+#include "platform/macos/MacWindowChrome.h"
+#include "platform/smc/SmcAccess.h"
+#include "support/FakeSmc.h"
 
 #include <QTest>
-
-#include <sys/sysctl.h>
 
 #include <cstring>
 #include <functional>
@@ -19,6 +26,12 @@ using CFMaker = std::function<CFTypeRef()>;
 using RegistrySetup = std::function<void()>;
 Q_DECLARE_METATYPE(CFMaker)
 Q_DECLARE_METATYPE(RegistrySetup)
+Q_DECLARE_METATYPE(FakeObjC::Setup)
+Q_DECLARE_METATYPE(FakeIOKit::Faults)
+Q_DECLARE_METATYPE(FakeSystem::Volume)
+Q_DECLARE_METATYPE(FakeSystem::SysctlValue)
+using ServiceList = std::vector<FakeIOKit::Service>;
+Q_DECLARE_METATYPE(ServiceList)
 
 namespace {
 
@@ -58,60 +71,79 @@ QVariant int64(qint64 value)
     return QVariant::fromValue<qint64>(value);
 }
 
-struct SysctlValue
-{
-    QByteArray bytes;
-    bool sizeQueryFails = false;
-    bool readFails = false;
-};
-std::map<std::string, SysctlValue> sysctlValues;
+#define QVERIFY_ALL_RELEASED(liveBefore)                                                                               \
+    do {                                                                                                               \
+        QCOMPARE(FakeIOKit::heldObjects(), 0);                                                                         \
+        QCOMPARE(FakeIOKit::overReleases(), 0);                                                                        \
+        FakeIOKit::clearRegistry();                                                                                    \
+        QCOMPARE(FakeCF::liveObjects(), liveBefore);                                                                   \
+        QCOMPARE(FakeCF::overReleases(), 0);                                                                           \
+    } while (false)
 
-// What the power-source information holds: nothing at all, or a providing
-// type (none when the type is left out).
-struct PowerSourcesInfo
+CFDictionaryRef properties(std::initializer_list<std::pair<const char *, CFTypeRef>> entries)
 {
-    bool available = false;
-    const char *providingType = nullptr;
-};
-PowerSourcesInfo powerSourcesInfo;
+    std::vector<std::pair<CFTypeRef, CFTypeRef>> made;
+    for (const auto &[key, value] : entries)
+        made.push_back({FakeCF::makeString(key), value});
+    return FakeCF::makeDictionary(std::move(made));
+}
+
+// An Apple-silicon SMC: the keys endpoint below the AppleSMC service opens,
+// the service itself does not; an Intel SMC opens itself.
+std::vector<FakeIOKit::Service> appleSiliconSmc(kern_return_t endpointOpens, kern_return_t serviceOpens)
+{
+    return {{"AppleSMCRTKit",
+             {"AppleSMC"},
+             "smc@90400000",
+             0x100000200,
+             nullptr,
+             {{"AppleSMCKeysEndpoint", {}, "AppleSMCKeysEndpoint", 0x100000201, nullptr, {}, endpointOpens}},
+             serviceOpens}};
+}
+
+std::vector<FakeIOKit::Service> portRegistry()
+{
+    using FakeIOKit::Service;
+    const auto port = [](const char *name, std::uint64_t id, int number) {
+        return Service {"AppleHPMInterfaceType10",
+                        {},
+                        name,
+                        id,
+                        properties({{"PortTypeDescription", FakeCF::makeString("USB-C")},
+                                    {"PortNumber", FakeCF::makeInteger(number, kCFNumberSInt32Type)}}),
+                        {{"IOPortTransportStateUSB2",
+                          {},
+                          "IOPortTransportStateUSB2",
+                          id + 1,
+                          properties({{"TransportDescription", FakeCF::makeString("USB2")}}),
+                          {{"IOPortTransportComponentCCUSBPDSOP", {}, "SOP", id + 2, nullptr, {}}}}}};
+    };
+    return {{"AppleARMPE",
+             {},
+             "AppleARMPE",
+             0x100000001,
+             nullptr,
+             {port("Port-USB-C@1", 0x100000a01, 1), port("Port-USB-C@2", 0x100000b01, 2)}}};
+}
+
+// One line per service found, then one for the first one's subtree.
+QStringList portLines(const MacPortControllers &registry)
+{
+    QStringList lines;
+    const QList<RegistryService> services = registry.services(QStringLiteral("AppleHPMInterfaceType10"));
+    for (const RegistryService &service : services)
+        lines.append(QString::number(service.entryId, 16) + u' ' + service.path.value_or(QStringLiteral("-")) + u' ' +
+                     service.properties.keys().join(u','));
+    const std::optional<RegistrySubtree> tree = registry.subtree(0x100000a01);
+    if (!tree)
+        return lines << QStringLiteral("no subtree");
+    QStringList below;
+    for (const RegistryNode &node : tree->descendants)
+        below.append(node.className + u' ' + node.properties.keys().join(u','));
+    return lines << tree->properties.keys().join(u',') + QStringLiteral(" | ") + below.join(QStringLiteral("; "));
+}
 
 } // namespace
-
-extern "C" CFTypeRef IOPSCopyPowerSourcesInfo(void)
-{
-    if (!powerSourcesInfo.available)
-        return nullptr;
-    std::vector<std::pair<CFTypeRef, CFTypeRef>> entries;
-    if (powerSourcesInfo.providingType)
-        entries.push_back({FakeCF::makeString("Providing"), FakeCF::makeString(powerSourcesInfo.providingType)});
-    return FakeCF::makeDictionary(std::move(entries));
-}
-
-extern "C" CFStringRef IOPSGetProvidingPowerSourceType(CFTypeRef snapshot)
-{
-    return static_cast<CFStringRef>(FakeCF::dictionaryValue(static_cast<CFDictionaryRef>(snapshot), "Providing"));
-}
-
-// The kernel's side of sysctlbyname, for the values a test sets up.
-extern "C" int sysctlbyname(const char *name, void *oldp, size_t *oldlenp, void *, size_t)
-{
-    const auto found = sysctlValues.find(name);
-    if (found == sysctlValues.end())
-        return -1;
-    const SysctlValue &value = found->second;
-    const auto size = static_cast<size_t>(value.bytes.size());
-    if (!oldp) {
-        if (value.sizeQueryFails)
-            return -1;
-        *oldlenp = size;
-        return 0;
-    }
-    if (value.readFails || *oldlenp < size)
-        return -1;
-    std::memcpy(oldp, value.bytes.constData(), size);
-    *oldlenp = size;
-    return 0;
-}
 
 class MacBackendsTest : public QObject
 {
@@ -251,23 +283,25 @@ private slots:
 
     void readsTextValues_data()
     {
-        QTest::addColumn<SysctlValue>("value");
+        QTest::addColumn<FakeSystem::SysctlValue>("value");
         QTest::addColumn<std::optional<QString>>("expected");
 
-        QTest::newRow("terminated") << SysctlValue {QByteArray("MacBookPro18,3", 15)}
+        QTest::newRow("terminated") << FakeSystem::SysctlValue {QByteArray("MacBookPro18,3", 15)}
                                     << std::optional(QStringLiteral("MacBookPro18,3"));
-        QTest::newRow("unterminated") << SysctlValue {QByteArray("Mac14,7")}
+        QTest::newRow("unterminated") << FakeSystem::SysctlValue {QByteArray("Mac14,7")}
                                       << std::optional(QStringLiteral("Mac14,7"));
-        QTest::newRow("empty") << SysctlValue {QByteArray()} << std::optional<QString>();
-        QTest::newRow("size query fails") << SysctlValue {QByteArray("Mac14,7", 8), true} << std::optional<QString>();
-        QTest::newRow("read fails") << SysctlValue {QByteArray("Mac14,7", 8), false, true} << std::optional<QString>();
+        QTest::newRow("empty") << FakeSystem::SysctlValue {QByteArray()} << std::optional<QString>();
+        QTest::newRow("size query fails")
+            << FakeSystem::SysctlValue {QByteArray("Mac14,7", 8), true} << std::optional<QString>();
+        QTest::newRow("read fails") << FakeSystem::SysctlValue {QByteArray("Mac14,7", 8), false, true}
+                                    << std::optional<QString>();
     }
 
     void readsTextValues()
     {
-        QFETCH(SysctlValue, value);
+        QFETCH(FakeSystem::SysctlValue, value);
         QFETCH(std::optional<QString>, expected);
-        sysctlValues = {{"hw.model", value}};
+        FakeSystem::setSysctl({{"hw.model", value}});
 
         QCOMPARE(MacSystemControl().text("hw.model"), expected);
         QCOMPARE(MacSystemControl().text("hw.unknown"), std::optional<QString>());
@@ -292,34 +326,222 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         QFETCH(std::optional<qint64>, expected);
-        sysctlValues = {{"hw.optional.arm64", SysctlValue {bytes}}};
+        FakeSystem::setSysctl({{"hw.optional.arm64", FakeSystem::SysctlValue {bytes}}});
 
         QCOMPARE(MacSystemControl().integer("hw.optional.arm64"), expected);
         QCOMPARE(MacSystemControl().integer("hw.unknown"), std::optional<qint64>());
     }
 
-    void readsProvidingPowerSource_data()
+    void readsPowerSources_data()
     {
-        QTest::addColumn<PowerSourcesInfo>("info");
+        QTest::addColumn<bool>("available");
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<CFMaker>("adapter");
         QTest::addColumn<ProvidingPowerSource>("expected");
-        QTest::newRow("adapter") << PowerSourcesInfo {true, "AC Power"} << ProvidingPowerSource::ac;
-        QTest::newRow("battery") << PowerSourcesInfo {true, "Battery Power"} << ProvidingPowerSource::battery;
-        QTest::newRow("UPS") << PowerSourcesInfo {true, "UPS Power"} << ProvidingPowerSource::ac;
-        QTest::newRow("unknown type") << PowerSourcesInfo {true, "Off Line"} << ProvidingPowerSource::unknown;
-        QTest::newRow("no type") << PowerSourcesInfo {true, nullptr} << ProvidingPowerSource::unknown;
-        QTest::newRow("no information") << PowerSourcesInfo {false, nullptr} << ProvidingPowerSource::unknown;
+        QTest::addColumn<QString>("adapterKeys");
+        const CFMaker none([] { return CFTypeRef(nullptr); });
+        const CFMaker charger([] {
+            return CFTypeRef(properties({{"Watts", FakeCF::makeInteger(94)},
+                                         {"FamilyCode", FakeCF::makeInteger(-536854518)},
+                                         {"Name", FakeCF::makeString("96W USB-C Power Adapter")}}));
+        });
+        QTest::newRow("adapter") << true << "AC Power" << charger << ProvidingPowerSource::ac
+                                 << "FamilyCode,Name,Watts";
+        QTest::newRow("battery") << true << "Battery Power" << none << ProvidingPowerSource::battery << "none";
+        QTest::newRow("UPS") << true << "UPS Power" << none << ProvidingPowerSource::ac << "none";
+        QTest::newRow("unknown type") << true << "Off Line" << none << ProvidingPowerSource::unknown << "none";
+        QTest::newRow("no type") << true << QString() << none << ProvidingPowerSource::unknown << "none";
+        QTest::newRow("no information") << false << QString() << none << ProvidingPowerSource::unknown << "none";
+        QTest::newRow("details of the wrong type")
+            << true << "AC Power" << CFMaker([] { return CFTypeRef(FakeCF::makeString("pd charger")); })
+            << ProvidingPowerSource::ac << "none";
     }
 
-    void readsProvidingPowerSource()
+    void readsPowerSources()
     {
-        QFETCH(PowerSourcesInfo, info);
+        QFETCH(bool, available);
+        QFETCH(QString, type);
+        QFETCH(CFMaker, adapter);
         QFETCH(ProvidingPowerSource, expected);
+        QFETCH(QString, adapterKeys);
         const int liveBefore = FakeCF::liveObjects();
-        powerSourcesInfo = info;
+        FakeIOKit::setPowerSources(available, type.isNull() ? std::nullopt : std::optional(type.toStdString()),
+                                   static_cast<CFDictionaryRef>(adapter()));
+
         QCOMPARE(MacPowerSource().providingSource(), expected);
-        // The information is released once; the type belongs to it.
+        const MacExternalPower external;
+        QCOMPARE(external.providingType(), type.isNull() ? std::nullopt : std::optional(type));
+        const std::optional<QVariantMap> details = external.adapterDetails();
+        QCOMPARE(details ? details->keys().join(u',') : QStringLiteral("none"), adapterKeys);
+        // The information and the details are released once; the type belongs to the information.
+        QVERIFY_ALL_RELEASED(liveBefore);
+    }
+
+    void talksToTheSmc_data()
+    {
+        QTest::addColumn<std::vector<FakeIOKit::Service>>("registry");
+        QTest::addColumn<int>("failFromCall");
+        QTest::addColumn<QString>("lines");
+        const QString all = QStringLiteral("TB0T|29.100\nTC0P|48.250\n");
+        QTest::newRow("Apple silicon: the keys endpoint")
+            << appleSiliconSmc(kIOReturnSuccess, kIOReturnUnsupported) << 0 << all;
+        QTest::newRow("Intel: AppleSMC itself")
+            << std::vector<FakeIOKit::Service> {{"AppleSMC", {}, "SMC", 0x100000300, nullptr, {}, kIOReturnSuccess}}
+            << 0 << all;
+        QTest::newRow("endpoint refuses, the service answers")
+            << appleSiliconSmc(kIOReturnUnsupported, kIOReturnSuccess) << 0 << all;
+        QTest::newRow("SMC refuses to open")
+            << appleSiliconSmc(kIOReturnNotPrivileged, kIOReturnNotPrivileged) << 0 << "-4";
+        QTest::newRow("no SMC service") << std::vector<FakeIOKit::Service> {} << 0 << "-4";
+        // Calls: key count, then per key its name, its info and its value.
+        QTest::newRow("a key read failing halfway")
+            << appleSiliconSmc(kIOReturnSuccess, kIOReturnUnsupported) << 7 << "TB0T|29.100\n";
+        QTest::newRow("the key count failing") << appleSiliconSmc(kIOReturnSuccess, kIOReturnUnsupported) << 1 << "-5";
+    }
+
+    void talksToTheSmc()
+    {
+        QFETCH(std::vector<FakeIOKit::Service>, registry);
+        QFETCH(int, failFromCall);
+        QFETCH(QString, lines);
+        const int liveBefore = FakeCF::liveObjects();
+        FakeIOKit::Faults faults;
+        faults.smcCallsFailFrom = failFromCall;
+        FakeIOKit::setRegistry(registry, faults);
+        FakeIOKit::setSmcKeys({floatKey("TB0T", 29.1f), sp78Key("TC0P", 48.25)});
+
+        char buffer[256] = {};
+        const std::int32_t count = smc_copy_temperature_lines(MacSmcTransport(), buffer, sizeof buffer);
+        QCOMPARE(count > 0 ? QString::fromLatin1(buffer) : QString::number(count), lines);
+        // Every service, iterator and connection is given back once.
+        QVERIFY_ALL_RELEASED(liveBefore);
+    }
+
+    void readsPortControllers_data()
+    {
+        QTest::addColumn<FakeIOKit::Faults>("faults");
+        QTest::addColumn<QStringList>("lines");
+        const QString first =
+            QStringLiteral("100000a01 IOService:/AppleARMPE/Port-USB-C@1 PortNumber,PortTypeDescription");
+        const QString second =
+            QStringLiteral("100000b01 IOService:/AppleARMPE/Port-USB-C@2 PortNumber,PortTypeDescription");
+        const QString tree = QStringLiteral("PortNumber,PortTypeDescription | IOPortTransportStateUSB2 "
+                                            "TransportDescription; IOPortTransportComponentCCUSBPDSOP ");
+        QTest::newRow("two ports") << FakeIOKit::Faults {} << QStringList {first, second, tree};
+        QTest::newRow("properties unreadable")
+            << FakeIOKit::Faults {.propertiesFail = true}
+            << QStringList {first.section(u' ', 0, 1) + u' ', second.section(u' ', 0, 1) + u' ',
+                            " | IOPortTransportStateUSB2 ; IOPortTransportComponentCCUSBPDSOP "};
+        QTest::newRow("entry IDs unreadable") << FakeIOKit::Faults {.entryIdFails = true} << QStringList {tree};
+        QTest::newRow("paths unreadable")
+            << FakeIOKit::Faults {.pathFails = true}
+            << QStringList {QString(first).replace("IOService:/AppleARMPE/Port-USB-C@1", "-"),
+                            QString(second).replace("IOService:/AppleARMPE/Port-USB-C@2", "-"), tree};
+        QTest::newRow("children unreadable") << FakeIOKit::Faults {.childIteratorFails = true}
+                                             << QStringList {first, second, tree.section(u'|', 0, 0) + u'|' + u' '};
+        QTest::newRow("matching fails") << FakeIOKit::Faults {.matching = FakeIOKit::Matching::fails}
+                                        << QStringList {"no subtree"};
+        QTest::newRow("matching gives no iterator")
+            << FakeIOKit::Faults {.matching = FakeIOKit::Matching::succeedsWithoutIterator}
+            << QStringList {"no subtree"};
+    }
+
+    void readsPortControllers()
+    {
+        QFETCH(FakeIOKit::Faults, faults);
+        QFETCH(QStringList, lines);
+        const int liveBefore = FakeCF::liveObjects();
+        FakeIOKit::setRegistry(portRegistry(), faults);
+        QCOMPARE(portLines(MacPortControllers()), lines);
+        QCOMPARE(FakeIOKit::lastMatchedClass(), std::string("AppleHPMInterfaceType10"));
+        QVERIFY_ALL_RELEASED(liveBefore);
+    }
+
+    void readsVolumeCapacities_data()
+    {
+        QTest::addColumn<FakeSystem::Volume>("volume");
+        QTest::addColumn<QString>("expected");
+        const std::map<std::string, long long> all {{"NSURLVolumeTotalCapacityKey", 494384795648},
+                                                    {"NSURLVolumeAvailableCapacityKey", 120000000000},
+                                                    {"NSURLVolumeAvailableCapacityForImportantUsageKey", 180000000000}};
+        QTest::newRow("all three") << FakeSystem::Volume {all} << "494384795648 180000000000 120000000000";
+        QTest::newRow("one missing, one text") << FakeSystem::Volume {{{"NSURLVolumeTotalCapacityKey", 494384795648}},
+                                                                      {{"NSURLVolumeAvailableCapacityKey", "120 GB"}}}
+                                               << "494384795648 - -";
+        QTest::newRow("no URL") << FakeSystem::Volume {all, {}, true} << "- - -";
+    }
+
+    void readsVolumeCapacities()
+    {
+        QFETCH(FakeSystem::Volume, volume);
+        QFETCH(QString, expected);
+        const int liveBefore = FakeCF::liveObjects();
+        FakeSystem::setVolume(volume);
+        const VolumeCapacities capacities = MacStorageDevice().startupVolumeCapacities();
+        const auto shown = [](std::optional<qint64> value) {
+            return value ? QString::number(*value) : QStringLiteral("-");
+        };
+        QCOMPARE(QStringList({shown(capacities.total), shown(capacities.availableForImportantUsage),
+                              shown(capacities.available)})
+                     .join(u' '),
+                 expected);
         QCOMPARE(FakeCF::liveObjects(), liveBefore);
         QCOMPARE(FakeCF::overReleases(), 0);
+    }
+
+    void dressesTheWindow_data()
+    {
+        QTest::addColumn<FakeObjC::Setup>("setup");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<unsigned long>("styleMask");
+
+        const QStringList common {
+            "NSView window",
+            "NSWindow setTitlebarAppearsTransparent: 1",
+            "NSWindow setTitleVisibility: 1",
+            "NSWindow styleMask",
+            "NSWindow setStyleMask: 32783",
+            "NSWindow setMovableByWindowBackground: 1",
+            "NSWindow setToolbar: 0",
+            "NSWindow respondsToSelector: setTitlebarSeparatorStyle:",
+        };
+        QTest::newRow("macOS 11 and later")
+            << FakeObjC::Setup {} << common + QStringList {"NSWindow setTitlebarSeparatorStyle: 1"} << 32783UL;
+        QTest::newRow("macOS 10.15: no separator style") << FakeObjC::Setup {true, 15, false} << common << 32783UL;
+        // Applying twice (the window's state changed) keeps the other bits.
+        QTest::newRow("mask already full size")
+            << FakeObjC::Setup {true, 32768 | 8, false}
+            << QStringList(common).replaceInStrings("setStyleMask: 32783", "setStyleMask: 32776") << 32776UL;
+        QTest::newRow("view not yet in a window") << FakeObjC::Setup {false} << QStringList {"NSView window"} << 15UL;
+    }
+
+    void dressesTheWindow()
+    {
+        QFETCH(FakeObjC::Setup, setup);
+        QFETCH(QStringList, messages);
+        QFETCH(unsigned long, styleMask);
+        FakeObjC::reset(setup);
+        applyMacWindowChromeToView(FakeObjC::view());
+        QCOMPARE(FakeObjC::messages(), messages);
+        QCOMPARE(FakeObjC::styleMask(), styleMask);
+    }
+
+    void readsThermalState_data()
+    {
+        QTest::addColumn<FakeObjC::Setup>("setup");
+        QTest::addColumn<std::optional<qint64>>("expected");
+        QTest::newRow("serious") << FakeObjC::Setup {.thermalState = 2} << std::optional<qint64>(2);
+        QTest::newRow("no process-information class")
+            << FakeObjC::Setup {.hasProcessInfoClass = false} << std::optional<qint64>();
+        QTest::newRow("no shared object") << FakeObjC::Setup {.processInfoAnswers = false} << std::optional<qint64>();
+    }
+
+    void readsThermalState()
+    {
+        QFETCH(FakeObjC::Setup, setup);
+        QFETCH(std::optional<qint64>, expected);
+        FakeObjC::reset(setup);
+        QCOMPARE(MacThermalState().thermalState(), expected);
     }
 };
 

@@ -1,5 +1,6 @@
 #include "platform/MediaCapture.h"
 #include "platform/Platform.h"
+#include "platform/WindowChrome.h"
 #include "platform/macos/MacBatteryService.h"
 #include "platform/macos/MacPortControllers.h"
 #include "platform/macos/MacPowerSource.h"
@@ -7,6 +8,7 @@
 #include "platform/macos/MacStorageDevice.h"
 #include "platform/macos/MacSystemControl.h"
 #include "platform/macos/MacThermalState.h"
+#include "platform/macos/MacWindowChrome.h"
 #include "platform/processes/PsProcessTable.h"
 #include "platform/tools/ProfilerHardwareOverview.h"
 
@@ -25,4 +27,9 @@ Platform makeHostPlatform()
     platform.externalPower = std::make_shared<MacExternalPower>();
     platform.storage = std::make_shared<MacStorageDevice>();
     return platform;
+}
+
+void dressMainWindow(QWindow *window)
+{
+    applyMacWindowChrome(window);
 }

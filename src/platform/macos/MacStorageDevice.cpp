@@ -70,6 +70,11 @@ std::optional<qint64> capacity(CFURLRef volume, CFStringRef key)
 
 } // namespace
 
+MacStorageDevice::MacStorageDevice(QString diskutil)
+    : m_diskutil(std::move(diskutil))
+{
+}
+
 VolumeCapacities MacStorageDevice::startupVolumeCapacities() const
 {
     const CFHandle<CFStringRef> root(CFStringCreateWithCString(kCFAllocatorDefault, "/", kCFStringEncodingUTF8));
@@ -88,7 +93,7 @@ VolumeCapacities MacStorageDevice::startupVolumeCapacities() const
 
 std::optional<QString> MacStorageDevice::smartStatus() const
 {
-    return readDiskutilSmartStatus();
+    return readDiskutilSmartStatus(m_diskutil);
 }
 
 QString MacStorageDevice::speedTestDirectory() const

@@ -7,6 +7,7 @@
 class MacStorageDevice : public StorageDevice
 {
 public:
+    explicit MacStorageDevice(QString diskutil = QStringLiteral("/usr/sbin/diskutil"));
     VolumeCapacities startupVolumeCapacities() const override;
     std::optional<QString> smartStatus() const override;
     QString speedTestDirectory() const override;
@@ -14,4 +15,7 @@ public:
     std::unique_ptr<SpeedTestFile> openForWriting(const QString &path) const override;
     std::unique_ptr<SpeedTestFile> openForReading(const QString &path) const override;
     void remove(const QString &path) const override;
+
+private:
+    QString m_diskutil;
 };

@@ -20,11 +20,11 @@ std::optional<QString> smartStatusFromDiskutilInfo(const QByteArray &output)
     return std::nullopt;
 }
 
-std::optional<QString> readDiskutilSmartStatus()
+std::optional<QString> readDiskutilSmartStatus(const QString &executable)
 {
     // A hung diskutil must not hold the check for ever; it answers in well under a second.
     const ChildProcessResult result =
-        runChildProcess({QStringLiteral("/usr/sbin/diskutil"), {QStringLiteral("info"), QStringLiteral("/")}, {}, 30s});
+        runChildProcess({executable, {QStringLiteral("info"), QStringLiteral("/")}, {}, 30s});
     if (!result.succeeded())
         return std::nullopt;
     return smartStatusFromDiskutilInfo(result.output);

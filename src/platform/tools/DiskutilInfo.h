@@ -9,4 +9,4 @@
 std::optional<QString> smartStatusFromDiskutilInfo(const QByteArray &output);
 
 // Runs `diskutil info /`; none when it cannot run, fails or names no status. Blocking.
-std::optional<QString> readDiskutilSmartStatus();
+std::optional<QString> readDiskutilSmartStatus(const QString &executable = QStringLiteral("/usr/sbin/diskutil"));
