@@ -8,6 +8,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -92,7 +93,13 @@ std::optional<qint64> hintFrom(const QVariant &value)
     case QMetaType::LongLong:
     case QMetaType::UInt:
     case QMetaType::ULongLong: return value.toLongLong();
-    case QMetaType::Double: return static_cast<qint64>(value.toDouble());
+    case QMetaType::Double: {
+        // Beyond 64 bits or not finite, a double converts to anything.
+        const double number = value.toDouble();
+        if (!std::isfinite(number) || std::abs(number) >= 9.2e18)
+            return std::nullopt;
+        return static_cast<qint64>(number);
+    }
     case QMetaType::QString: return strictDecimal(value.toString());
     case QMetaType::QByteArray: {
         const QByteArray bytes = value.toByteArray();

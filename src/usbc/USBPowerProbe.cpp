@@ -5,6 +5,8 @@
 
 #include <QSet>
 
+#include <cmath>
+
 namespace {
 
 const QStringList wattKeys = {QStringLiteral("Watts"), QStringLiteral("AdapterWatts"), QStringLiteral("Maximum Power"),
@@ -43,19 +45,27 @@ bool isNumber(const QVariant &value)
     }
 }
 
-qint64 integerValue(const QVariant &value)
+// None for a double that no whole number can hold (not finite or beyond
+// 64 bits), which would otherwise convert to anything.
+std::optional<qint64> integerValue(const QVariant &value)
 {
-    if (value.typeId() == QMetaType::Double)
-        return static_cast<qint64>(value.toDouble());
-    return value.toLongLong();
+    if (value.typeId() != QMetaType::Double)
+        return value.toLongLong();
+    const double number = value.toDouble();
+    if (!std::isfinite(number) || std::abs(number) >= 9.2e18)
+        return std::nullopt;
+    return static_cast<qint64>(number);
 }
 
 std::optional<qint64> firstInteger(const QVariantMap &details, const QStringList &keys)
 {
     for (const QString &key : keys) {
         const QVariant value = details.value(key);
-        if (isNumber(value))
-            return integerValue(value);
+        if (isNumber(value)) {
+            if (const auto number = integerValue(value))
+                return number;
+            continue;
+        }
         if (value.typeId() != QMetaType::QString)
             continue;
         QString digits;

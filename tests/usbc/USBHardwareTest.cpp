@@ -107,6 +107,8 @@ private slots:
                                  << std::numeric_limits<qint64>::max();
         QTest::newRow("smallest") << QVariantMap {{"PortNum", "-9223372036854775808"}}
                                   << std::numeric_limits<qint64>::min();
+        QTest::newRow("double beyond 64 bits skipped")
+            << QVariantMap {{"UsbIOPort", 1e300}, {"PortNum", qQNaN()}, {"port", 2.0}} << qint64(2);
         QTest::newRow("boolean is no number") << QVariantMap {{"UsbIOPort", true}} << qint64(10004);
         QTest::newRow("key order wins") << QVariantMap {{"port", qint64(9)}, {"PortNum", qint64(1)}} << qint64(1);
         QTest::newRow("none") << QVariantMap {{"Description", "Port-USB-C@1"}} << qint64(10004);

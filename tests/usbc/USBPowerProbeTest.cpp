@@ -72,6 +72,10 @@ private slots:
             << QVariant("AC Power") << QVariant(QVariantMap {{"Watts", "n/a"}, {"Power", 30.7}}) << true << qint64(30)
             << ""
             << "Source: AC Power | {\n    Power = 30.7;\n    Watts = n/a;\n}";
+        QTest::newRow("watts beyond any whole number skipped")
+            << QVariant("AC Power") << QVariant(QVariantMap {{"Watts", 1e300}, {"Power", 30.7}}) << true << qint64(30)
+            << ""
+            << "Source: AC Power | {\n    Power = 30.7;\n    Watts = 1e+300;\n}";
         QTest::newRow("adapter without watts still powers")
             << QVariant("Battery Power") << QVariant(QVariantMap {{"FamilyCode", qint64(-536854518)}}) << true
             << qint64(-1) << ""

@@ -1,6 +1,11 @@
 #include "platform/linux/ApplesmcKeyFiles.h"
 
+#include "platform/linux/SysfsAttribute.h"
+
+#include <QFile>
+
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <charconv>
@@ -31,21 +36,7 @@ public:
 
     std::optional<QByteArray> read(const char *attribute) override
     {
-        const QByteArray path = m_directory + '/' + attribute;
-        const int file = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
-        if (file < 0)
-            return std::nullopt;
-        QByteArray content(maximumAttributeSize, '\0');
-        qsizetype filled = 0;
-        ssize_t count = 0;
-        while (filled < content.size() &&
-               (count = ::read(file, content.data() + filled, std::size_t(content.size() - filled))) > 0)
-            filled += count;
-        ::close(file);
-        if (count < 0)
-            return std::nullopt;
-        content.truncate(filled);
-        return content;
+        return readFileStart(QFile::decodeName(m_directory + '/' + attribute), maximumAttributeSize);
     }
 
 private:
@@ -59,8 +50,16 @@ std::unique_ptr<ApplesmcKeyFiles> openApplesmcKeyFiles(const QString &deviceDire
 {
     const QByteArray directory = deviceDirectory.toLocal8Bit();
     const QByteArray selectorPath = directory + "/key_at_index";
-    const int selector = ::open(selectorPath.constData(), O_WRONLY | O_CLOEXEC);
+    const int selector = ::open(selectorPath.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (selector < 0)
         return nullptr;
+    // Only the driver's own file selects keys; a pipe or device would not.
+    struct stat info
+    {
+    };
+    if (::fstat(selector, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(selector);
+        return nullptr;
+    }
     return std::make_unique<SysfsApplesmcKeyFiles>(directory, selector);
 }

@@ -3,7 +3,6 @@
 #include "platform/linux/SysfsAttribute.h"
 
 #include <QDir>
-#include <QFile>
 #include <QHash>
 #include <QRegularExpression>
 
@@ -33,9 +32,9 @@ const QHash<QString, QString> &notebookIdentifiers()
 std::optional<QByteArray> readDeviceTreeProperty(const QString &root, const char *name)
 {
     for (const char *base : {"proc/device-tree", "sys/firmware/devicetree/base"}) {
-        QFile file(QDir(root).filePath(QLatin1String(base) + QLatin1Char('/') + QLatin1String(name)));
-        if (file.open(QIODevice::ReadOnly))
-            return file.read(4096);
+        if (auto property =
+                readFileStart(QDir(root).filePath(QLatin1String(base) + QLatin1Char('/') + QLatin1String(name)), 4096))
+            return property;
     }
     return std::nullopt;
 }

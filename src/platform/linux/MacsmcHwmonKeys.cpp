@@ -4,7 +4,6 @@
 #include "platform/smc/SmcValueEncoding.h"
 
 #include <QDir>
-#include <QFile>
 #include <QHash>
 #include <QRegularExpression>
 
@@ -13,13 +12,12 @@ namespace {
 // A device tree string property: the text before its terminating zero.
 std::optional<QByteArray> treeString(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    auto text = readFileStart(path, 256);
+    if (!text)
         return std::nullopt;
-    QByteArray text = file.read(256);
-    if (const qsizetype end = text.indexOf('\0'); end >= 0)
-        text.truncate(end);
-    return text.isEmpty() ? std::nullopt : std::optional<QByteArray>(text);
+    if (const qsizetype end = text->indexOf('\0'); end >= 0)
+        text->truncate(end);
+    return text->isEmpty() ? std::nullopt : text;
 }
 
 // The device tree nodes of the sensors, by their label.

@@ -1,5 +1,7 @@
 #include "platform/linux/ProcProcessTable.h"
 
+#include "platform/linux/SysfsAttribute.h"
+
 #include <QDir>
 #include <QFile>
 #include <QHash>
@@ -29,10 +31,7 @@ struct CpuMark
 // Proc files report no size, so they are read up to a bound instead.
 QByteArray readProcFile(const QString &path, qint64 limit)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return {};
-    return file.read(limit);
+    return readFileStart(path, limit).value_or(QByteArray());
 }
 
 std::optional<ProcessStat> parseStat(const QByteArray &text)

@@ -2,21 +2,21 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
 namespace {
 
-bool isLineBreak(QChar c)
+// The tool ends each row with a line feed and nothing else. Any other break
+// or control character (a vertical tab, U+2028, a zero) belongs to a name no
+// path is spelt with: that row is dropped whole rather than cut short.
+bool isUnprintable(QChar c)
 {
-    switch (c.unicode()) {
-    case u'\n':
-    case u'\v':
-    case u'\f':
-    case u'\r':
-    case 0x0085:
-    case 0x2028:
-    case 0x2029: return true;
+    switch (c.category()) {
+    case QChar::Other_Control:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph: return true;
     default: return false;
     }
 }
@@ -59,14 +59,14 @@ std::optional<qint64> parseInteger(QStringView text)
 }
 
 // Fields hold no blanks, but the conversion would still skip other white
-// space and accept "nan" or "inf"; none of that is a measured value.
+// space and accept "nan", "inf" or a sign; none of that is a measured value.
 std::optional<double> parseDecimal(const QString &text)
 {
     if (text.isEmpty() || text.front().isSpace() || text.back().isSpace())
         return std::nullopt;
     bool ok = false;
     const double value = text.toDouble(&ok);
-    return ok && std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
+    return ok && std::isfinite(value) && !std::signbit(value) ? std::optional<double>(value) : std::nullopt;
 }
 
 std::optional<ProcessRow> parseLine(QStringView line)
@@ -79,7 +79,8 @@ std::optional<ProcessRow> parseLine(QStringView line)
     const auto cpu = parseDecimal(parts[1].toString().replace(u',', u'.'));
     const auto memory = parseDecimal(parts[2].toString());
     const QString command = parts[3].toString().trimmed();
-    if (!pid || !cpu || !memory || command.isEmpty())
+    if (!pid || *pid < 0 || !cpu || !memory || command.isEmpty() ||
+        std::any_of(command.cbegin(), command.cend(), isUnprintable))
         return std::nullopt;
     return ProcessRow {*pid, *cpu, *memory, command};
 }
@@ -96,10 +97,13 @@ QList<ProcessRow> parsePsOutput(const QByteArray &output)
     QList<ProcessRow> rows;
     qsizetype start = 0;
     for (qsizetype i = 0; i <= text.size(); ++i) {
-        if (i < text.size() && !isLineBreak(text[i]))
+        if (i < text.size() && text[i] != u'\n')
             continue;
-        if (i > start) {
-            if (const auto row = parseLine(QStringView(text).sliced(start, i - start)))
+        QStringView line = QStringView(text).sliced(start, i - start);
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        if (!line.isEmpty()) {
+            if (const auto row = parseLine(line))
                 rows.append(*row);
         }
         start = i + 1;

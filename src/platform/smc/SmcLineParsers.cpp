@@ -41,7 +41,7 @@ std::optional<double> finiteNumber(QByteArrayView piece)
 std::optional<double> nonNegative(QByteArrayView piece)
 {
     const auto number = finiteNumber(piece);
-    return number && *number >= 0.0 ? number : std::nullopt;
+    return number && !std::signbit(*number) ? number : std::nullopt;
 }
 
 } // namespace
@@ -68,9 +68,10 @@ QList<FanReading> parseFanLines(const char *text)
         const QList<QByteArrayView> pieces = nonEmptyPieces(line, '|');
         if (pieces.size() < 5)
             continue;
+        // Fans are counted from 0 and never turn backwards.
         const auto id = wholeNumber<int>(pieces[0]);
-        const auto actual = finiteNumber(pieces[1]);
-        if (!id || !actual)
+        const auto actual = nonNegative(pieces[1]);
+        if (!id || *id < 0 || !actual)
             continue;
         fans.append({*id, *actual, nonNegative(pieces[2]), nonNegative(pieces[3]), nonNegative(pieces[4])});
     }

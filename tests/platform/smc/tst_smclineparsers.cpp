@@ -49,6 +49,7 @@ private slots:
         QTest::newRow("too few pieces") << QByteArray("0|1200.0|1100.0|5500.0\n") << Fans {};
         QTest::newRow("id not whole") << QByteArray("0.5|1200|1|2|3\nx|1200|1|2|3\n") << Fans {};
         QTest::newRow("speed not a number") << QByteArray("0|fast|1|2|3\n0|nan|1|2|3\n") << Fans {};
+        QTest::newRow("negative id or speed") << QByteArray("-1|1200|1|2|3\n0|-5|1|2|3\n0|-0|1|2|3\n") << Fans {};
         QTest::newRow("optional values not numbers")
             << QByteArray("2|900|slow|inf|?\n") << Fans {{2, 900, std::nullopt, std::nullopt, std::nullopt}};
         QTest::newRow("order kept") << QByteArray("1|1|1|1|1\n\n0|2|2|2|2\n")
