@@ -66,8 +66,39 @@ class NoNetworkNoWritesTest : public QObject
     Q_OBJECT
 
 private slots:
+    void readsTheLog_data();
+    void readsTheLog();
     void walkThroughEveryModule();
 };
+
+void NoNetworkNoWritesTest::readsTheLog_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("offends");
+    const QList<std::pair<const char *, bool>> lines {
+        {R"(812 socket(AF_UNIX, SOCK_STREAM|SOCK_CLOEXEC, 0) = 5)", false},
+        {R"(812 socket(AF_NETLINK, SOCK_RAW|SOCK_CLOEXEC, NETLINK_KOBJECT_UEVENT) = 6)", false},
+        {R"(812 socket(AF_INET6, SOCK_DGRAM|SOCK_CLOEXEC, IPPROTO_IP) = 7)", true},
+        {R"(connect(7, {sa_family=AF_INET, sin_port=htons(443), sin_addr=inet_addr("1.2.3.4")}, 16) = 0)", true},
+        {R"(openat(AT_FDCWD, "/etc/fonts/fonts.conf", O_RDONLY|O_CLOEXEC) = 3)", false},
+        {R"(openat(AT_FDCWD, "/home/u/.cache/fontconfig/x.cache-8", O_RDWR|O_CREAT, 0666) = 4)", false},
+        {R"(openat(AT_FDCWD, "/home/u/.config/x.conf", O_WRONLY|O_CREAT|O_TRUNC, 0666) = 4)", true},
+        {R"(openat(AT_FDCWD, "/spd/ql-disk-speed-0f1e2d3c-aaaa-4bbb-8ccc-123456789abc.bin", O_RDWR|O_CREAT|O_DIRECT, 0600) = 9)",
+         false},
+        {R"(openat(AT_FDCWD, "/spd/other.bin", O_RDWR|O_CREAT, 0600) = 9)", true},
+        {R"(rename("/home/u/.cache/qtshadercache-x/a.tmp", "/home/u/.cache/qtshadercache-x/a") = 0)", false},
+        {R"(rename("/home/u/a", "/home/u/b") = 0)", true},
+    };
+    for (const auto &[line, offends] : lines)
+        QTest::newRow(line) << QString::fromUtf8(line) << offends;
+}
+
+void NoNetworkNoWritesTest::readsTheLog()
+{
+    QFETCH(QString, line);
+    QFETCH(bool, offends);
+    QCOMPARE(!offence(line, allowedWrites(QStringLiteral("/home/u"), QStringLiteral("/spd"))).isEmpty(), offends);
+}
 
 void NoNetworkNoWritesTest::walkThroughEveryModule()
 {
