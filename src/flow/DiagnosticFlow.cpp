@@ -10,6 +10,13 @@ DiagnosticFlow::DiagnosticFlow(Clock &clock, QString preparingText, QObject *par
 {
 }
 
+DiagnosticFlow::~DiagnosticFlow()
+{
+    // The derived part is gone; the checks must not reach it.
+    ++m_generation;
+    wakeStaleChecks();
+}
+
 QString DiagnosticFlow::phaseName() const
 {
     const QMetaObject *meta = metaObject();
@@ -22,6 +29,7 @@ void DiagnosticFlow::start()
     ++m_generation;
     clearResults();
     setErrorMessage({});
+    wakeStaleChecks();
     run(Ticket(this, m_generation));
 }
 
@@ -32,6 +40,14 @@ void DiagnosticFlow::reset()
     setProgress(0.0, m_preparingText);
     clearResults();
     setErrorMessage({});
+    wakeStaleChecks();
+}
+
+void DiagnosticFlow::wakeStaleChecks()
+{
+    // A check asleep would otherwise hold its frame (and what it captured)
+    // until its time came, or for ever once the event loop has ended.
+    m_clock.wakeAll();
 }
 
 void DiagnosticFlow::setPhaseValue(int phase)
@@ -74,4 +90,55 @@ QCoro::Task<bool> DiagnosticFlow::pause(std::chrono::milliseconds duration, Tick
 {
     co_await m_clock.sleep(duration);
     co_return !ticket.stale();
+}
+
+class DiagnosticFlow::FlowClock::FlowAlarm final : public Clock::Alarm
+{
+public:
+    FlowAlarm(std::weak_ptr<std::map<quint64, std::function<void()>>> asleep, quint64 id)
+        : m_asleep(std::move(asleep))
+        , m_id(id)
+    {
+    }
+    ~FlowAlarm() override
+    {
+        if (const auto asleep = m_asleep.lock())
+            asleep->erase(m_id);
+    }
+    std::unique_ptr<Clock::Alarm> base;
+
+private:
+    std::weak_ptr<std::map<quint64, std::function<void()>>> m_asleep;
+    quint64 m_id;
+};
+
+std::unique_ptr<Clock::Alarm> DiagnosticFlow::FlowClock::arm(std::chrono::milliseconds duration,
+                                                             std::function<void()> ring)
+{
+    const quint64 id = ++m_lastId;
+    m_asleep->emplace(id, std::move(ring));
+    auto alarm = std::make_unique<FlowAlarm>(m_asleep, id);
+    alarm->base = m_base.arm(duration, [asleep = std::weak_ptr(m_asleep), id] {
+        const auto all = asleep.lock();
+        if (!all)
+            return;
+        const auto found = all->find(id);
+        if (found == all->end())
+            return;
+        const std::function<void()> ring = std::move(found->second);
+        all->erase(found);
+        ring();
+    });
+    return alarm;
+}
+
+void DiagnosticFlow::FlowClock::wakeAll()
+{
+    const quint64 last = m_lastId;
+    // One at a time: a woken check may end other sleeps on its way out.
+    while (!m_asleep->empty() && m_asleep->begin()->first <= last) {
+        const std::function<void()> ring = std::move(m_asleep->begin()->second);
+        m_asleep->erase(m_asleep->begin());
+        ring();
+    }
 }

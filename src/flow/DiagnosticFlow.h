@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QtQmlIntegration/qqmlintegration.h>
 
+#include <map>
+#include <memory>
 #include <span>
 
 // What every module's flow object shares: the published progress, texts and
@@ -28,6 +30,8 @@ class DiagnosticFlow : public QObject
 
 public:
     DiagnosticFlow(Clock &clock, QString preparingText, QObject *parent = nullptr);
+    // Wakes the checks still asleep so that they see they are stale and end.
+    ~DiagnosticFlow() override;
 
     // The key of the current value of the derived class's Phase enum.
     QString phaseName() const;
@@ -75,6 +79,8 @@ protected:
     void setPhaseValue(int phase);
     void setProgress(double progress, const QString &text);
     void setErrorMessage(const QString &message);
+    // Every pause of this flow's checks goes through it: start, reset and
+    // the end of the flow wake the stale ones early.
     Clock &clock() const { return m_clock; }
 
     // Shows each step's progress and text and waits its pause. False when the
@@ -84,7 +90,30 @@ protected:
     QCoro::Task<bool> pause(std::chrono::milliseconds duration, Ticket ticket);
 
 private:
-    Clock &m_clock;
+    // Forwards to the injected clock and remembers what is asleep.
+    class FlowClock final : public Clock
+    {
+    public:
+        explicit FlowClock(Clock &base)
+            : m_base(base)
+        {
+        }
+        std::unique_ptr<Alarm> arm(std::chrono::milliseconds duration, std::function<void()> ring) override;
+        // Rings what was asleep when called; later alarms keep their time.
+        void wakeAll();
+
+    private:
+        class FlowAlarm;
+        Clock &m_base;
+        quint64 m_lastId = 0;
+        // Shared with the alarms, which live in the sleeping frames.
+        std::shared_ptr<std::map<quint64, std::function<void()>>> m_asleep =
+            std::make_shared<std::map<quint64, std::function<void()>>>();
+    };
+
+    void wakeStaleChecks();
+
+    mutable FlowClock m_clock;
     const QString m_preparingText;
     quint64 m_generation = 0;
     int m_phase = 0;

@@ -27,7 +27,8 @@ SpeakerCheckViewModel::SpeakerCheckViewModel(Platform platform, Clock &clock, st
                                              QObject *parent)
     : DiagnosticFlow(clock, QStringLiteral("Bereit für die Lautsprecher-Diagnose"), parent)
     , m_platform(std::move(platform))
-    , m_engine(output ? std::move(output) : std::make_unique<QtSpeakerOutput>(), clock)
+    // The flow's own clock: leaving wakes the engine's pauses as well.
+    , m_engine(output ? std::move(output) : std::make_unique<QtSpeakerOutput>(), this->clock())
     , m_modelInfo(readSpeakerMacModel(*m_platform.systemControl))
 {
 }

@@ -2,27 +2,33 @@
 
 #include "flow/Clock.h"
 
-#include <coroutine>
+#include <QtGlobal>
+
+#include <memory>
 #include <vector>
 
-// Virtual time: sleepers wake only when the test advances the clock, in the
+// Virtual time: alarms ring only when the test advances the clock, in the
 // order of their deadlines.
 class ManualClock : public Clock
 {
 public:
-    QCoro::Task<> sleep(std::chrono::milliseconds duration) override;
+    std::unique_ptr<Alarm> arm(std::chrono::milliseconds duration, std::function<void()> ring) override;
 
-    // Wakes every sleeper due up to now + step, each at its own deadline.
+    // Rings every alarm due up to now + step, each at its own deadline.
     void advance(std::chrono::milliseconds step);
     std::chrono::milliseconds now() const { return m_now; }
-    bool hasSleepers() const { return !m_sleepers.empty(); }
+    bool hasSleepers() const { return !m_alarms->empty(); }
 
 private:
-    struct Sleeper
+    struct Entry
     {
         std::chrono::milliseconds due;
-        std::coroutine_handle<> handle;
+        quint64 id;
+        std::function<void()> ring;
     };
+    class ManualAlarm;
     std::chrono::milliseconds m_now {0};
-    std::vector<Sleeper> m_sleepers;
+    quint64 m_lastId = 0;
+    // Shared with the alarms, which may outlive the clock.
+    std::shared_ptr<std::vector<Entry>> m_alarms = std::make_shared<std::vector<Entry>>();
 };
