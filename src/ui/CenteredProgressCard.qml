@@ -28,6 +28,8 @@ Item {
             }
             Text {
                 objectName: "progressCardTitle"
+                Accessible.role: Accessible.Heading
+                Accessible.name: text
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
@@ -38,6 +40,8 @@ Item {
                 font.weight: Font.Bold
             }
             Text {
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
@@ -49,10 +53,13 @@ Item {
             ProgressBar {
                 visible: view.hasProgress
                 width: parent.width
+                label: view.title
                 value: view.hasProgress ? view.progress : 0
             }
             Text {
                 objectName: "progressCardPercent"
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 visible: view.hasProgress
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter

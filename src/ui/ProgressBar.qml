@@ -2,8 +2,18 @@ import QtQuick
 
 // A thin rounded bar; value changes glide like the flow's steps.
 Rectangle {
+    id: bar
     property real value: 0
     property color tint: Colors.good
+    // What is in progress, for a screen reader.
+    property string label
+    // The range a screen reader reads the value in.
+    readonly property real from: 0
+    readonly property real to: 1
+
+    Accessible.role: Accessible.ProgressBar
+    Accessible.name: label
+    Accessible.description: Math.floor(value * 100 + 1e-9) + " %"
 
     implicitHeight: 10
     radius: height / 2
