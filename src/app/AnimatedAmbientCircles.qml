@@ -6,6 +6,7 @@ import Quarzlinde
 // animated, and only while the pacer lets decorations run.
 Item {
     id: circles
+    Accessible.ignored: true
     property bool animate: DecorPacer.active && visible
 
     clip: true

@@ -6,6 +6,7 @@
 #include "platform/tools/ChildProcess.h"
 
 #include <QGuiApplication>
+#include <QIcon>
 #include <QQmlApplicationEngine>
 #include <QQuickStyle>
 #include <QWindow>
@@ -42,6 +43,9 @@ int runApplication(int argc, char **argv, Platform platform)
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("Quarzlinde MacBook Fehlerdiagnose"));
     QQuickStyle::setStyle(QStringLiteral("Basic"));
+    // Lets the desktop match the window to its launcher entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("de.quarzlinde.Fehlerdiagnose"));
+    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/Quarzlinde/AppMark.svg")));
 
     TimerClock clock;
     AppShell shell(platform, clock, std::make_shared<ThreadSleeper>());

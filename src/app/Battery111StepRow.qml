@@ -8,10 +8,18 @@ Row {
     property string title
     property string subtitle
     property string stepState: "upcoming"
+    // How many steps there are.
+    property int count: 4
 
     readonly property real textOpacity: stepState === "active" ? 1 : stepState === "completed" ? 0.72 : 0.37
 
     spacing: 12
+
+    // Read as one line: where the diagnosis stands.
+    Accessible.role: Accessible.ListItem
+    Accessible.name: "Schritt " + number + " von " + count + ", "
+                     + (stepState === "active" ? "aktiv" : stepState === "completed" ? "erledigt" : "ausstehend")
+    Accessible.description: title + ", " + subtitle.replace("\n", " ")
 
     Rectangle {
         objectName: "stepBadge"
@@ -23,6 +31,8 @@ Row {
         Behavior on color { ColorAnimation { duration: 200 } }
 
         Text {
+
+            Accessible.ignored: true
             objectName: "stepNumber"
             visible: row.stepState !== "completed"
             anchors.centerIn: parent
@@ -34,6 +44,7 @@ Row {
             font.weight: Font.Bold
         }
         SymbolIcon {
+            Accessible.ignored: true
             objectName: "stepCheckmark"
             visible: row.stepState === "completed"
             anchors.centerIn: parent
@@ -47,6 +58,7 @@ Row {
         opacity: row.textOpacity
         Behavior on opacity { NumberAnimation { duration: 200 } }
         Text {
+            Accessible.ignored: true
             text: row.title
             textFormat: Text.PlainText
             color: "white"
@@ -54,6 +66,7 @@ Row {
             font.weight: Font.DemiBold
         }
         Text {
+            Accessible.ignored: true
             text: row.subtitle
             textFormat: Text.PlainText
             color: "white"

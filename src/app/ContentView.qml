@@ -1,4 +1,5 @@
 import QtQuick
+import QtQuick.Window
 import Quarzlinde
 
 // The window's content: background, sidebar, main column and the legal sheet.
@@ -7,6 +8,40 @@ Item {
     required property AppShell shell
     // AppShell.workshop: the workshop's names and addresses.
     readonly property var workshop: shell.workshop
+    // The input test counts every key, shortcuts included.
+    readonly property bool keysTaken: shell.route === "input" && shell.inputModel.phaseName === "testing"
+
+    // Keys nothing else took land here: without a focused control, the
+    // window still scrolls.
+    focus: true
+    Keys.onPressed: event => {
+        const view = keyScroller.enclosingFlickable(Window.activeFocusItem)
+            ?? keyScroller.longScreenIn(content.shell.route === "selection" ? catalogue : moduleScreen.item)
+        event.accepted = keyScroller.scroll(view, event.key)
+    }
+    KeyScroller { id: keyScroller }
+    Connections {
+        target: content.Window.window
+        function onActiveFocusItemChanged() {
+            keyScroller.reveal(content.Window.activeFocusItem)
+        }
+    }
+    Shortcut {
+        sequence: "Escape"
+        enabled: content.shell.route !== "selection" && !content.keysTaken && !content.shell.showLegalInformation
+        onActivated: content.shell.back()
+    }
+    Shortcut {
+        // Ctrl is Cmd on macOS.
+        sequence: "Ctrl+Q"
+        enabled: !content.keysTaken
+        onActivated: Qt.quit()
+    }
+    Shortcut {
+        sequence: "Ctrl+W"
+        enabled: !content.keysTaken
+        onActivated: content.Window.window.close()
+    }
 
     Battery111Background {
         anchors.fill: parent

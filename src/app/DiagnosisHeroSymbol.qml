@@ -4,6 +4,7 @@ import Quarzlinde
 // The catalogue's emblem: a pulsing notebook, a floating magnifier and an orbit.
 Item {
     id: hero
+    Accessible.ignored: true
     property bool animate: DecorPacer.active && visible
 
     width: 120

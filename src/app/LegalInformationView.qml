@@ -49,6 +49,11 @@ Popup {
     // Loaded by file for each showing: it starts at the top and costs nothing at startup.
     contentItem: Loader {
         active: sheet.visible
+        // Keys go to the sheet's content, which scrolls with them.
+        focus: true
+        // A Popup is no Item and takes no Accessible of its own.
+        Accessible.role: Accessible.Dialog
+        Accessible.name: "Impressum & Datenschutz"
         Component.onCompleted: setSource("LegalSheetContent.qml", { sheet: sheet })
     }
 }

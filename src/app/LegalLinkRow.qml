@@ -10,7 +10,11 @@ AbstractButton {
     property url address
 
     Accessible.name: title
+    Accessible.role: Accessible.Link
     hoverEnabled: true
+    focusPolicy: Qt.StrongFocus
+    Keys.onReturnPressed: row.clicked()
+    Keys.onEnterPressed: row.clicked()
     padding: 4
     onClicked: LinkOpener.open(address)
 
@@ -30,5 +34,8 @@ AbstractButton {
             font.underline: row.hovered
             anchors.verticalCenter: parent.verticalCenter
         }
+    }
+    background: Item {
+        FocusRing { shown: row.visualFocus; innerRadius: 6 }
     }
 }

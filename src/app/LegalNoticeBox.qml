@@ -30,6 +30,8 @@ Rectangle {
             }
             Text {
                 text: box.title
+                Accessible.role: Accessible.Heading
+                Accessible.name: text
                 textFormat: Text.PlainText
                 color: Colors.text
                 font.pixelSize: 15

@@ -10,6 +10,8 @@ Column {
 
     Text {
         text: section.title
+        Accessible.role: Accessible.Heading
+        Accessible.name: text
         textFormat: Text.PlainText
         color: Colors.text
         font.pixelSize: 15

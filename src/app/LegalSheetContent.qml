@@ -7,6 +7,10 @@ Item {
     // The sheet it fills.
     required property LegalInformationView sheet
 
+    focus: true
+    Keys.onPressed: event => { event.accepted = scroller.scroll(flick, event.key) }
+    KeyScroller { id: scroller }
+
     Item {
         id: header
         anchors.left: parent.left
@@ -21,12 +25,16 @@ Item {
             spacing: 4
             Text {
                 objectName: "legalTitle"
+                Accessible.role: Accessible.Heading
+                Accessible.name: text
                 text: "Impressum & Datenschutz"
                 color: Colors.text
                 font.pixelSize: 22
                 font.weight: Font.Bold
             }
             Text {
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 text: "Quarzlinde MacBook Fehlerdiagnose – ein kostenloses Werkzeug der Quarzlinde"
                 color: Colors.secondaryText
                 font.pixelSize: 13
@@ -43,6 +51,9 @@ Item {
             padding: 0
             hoverEnabled: true
             Accessible.name: "Fenster schließen"
+            focusPolicy: Qt.StrongFocus
+            Keys.onReturnPressed: closeButton.clicked()
+            Keys.onEnterPressed: closeButton.clicked()
             ToolTip.text: "Fenster schließen"
             ToolTip.visible: hovered
             ToolTip.delay: 600
@@ -59,6 +70,7 @@ Item {
                 radius: 8
                 color: closeButton.hovered ? "#eef3ef" : Colors.card
                 border.color: Colors.cardBorder
+                FocusRing { shown: closeButton.visualFocus; innerRadius: 8 }
             }
         }
         Rectangle {
@@ -79,7 +91,7 @@ Item {
         contentHeight: body.implicitHeight + 48
         clip: true
         boundsBehavior: Flickable.StopAtBounds
-        ScrollBar.vertical: ScrollBar {}
+        ScrollBar.vertical: ScrollBar { Accessible.name: "Bildlauf" }
 
         Column {
             id: body
@@ -139,6 +151,8 @@ Item {
                 spacing: 4
                 Text {
                     text: "Impressum"
+                    Accessible.role: Accessible.Heading
+                    Accessible.name: text
                     color: Colors.text
                     font.pixelSize: 20
                     font.weight: Font.Bold

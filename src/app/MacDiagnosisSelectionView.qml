@@ -23,6 +23,7 @@ Flickable {
     // Shown for as long as not every card fits, so the list plainly scrolls.
     ScrollBar.vertical: ScrollBar {
         objectName: "catalogueScrollBar"
+        Accessible.name: "Bildlauf"
         policy: view.contentHeight > view.height ? ScrollBar.AlwaysOn : ScrollBar.AsNeeded
     }
 
@@ -38,6 +39,7 @@ Flickable {
             spacing: 22
             DiagnosisHeroSymbol {
                 objectName: "heroSymbol"
+                Accessible.ignored: true
                 anchors.verticalCenter: parent.verticalCenter
             }
             Column {
@@ -46,6 +48,8 @@ Flickable {
                 spacing: 8
                 Text {
                     objectName: "catalogueQuestion"
+                    Accessible.role: Accessible.Heading
+                    Accessible.name: text
                     width: parent.width
                     wrapMode: Text.WordWrap
                     text: "Was möchtest du an deinem MacBook prüfen?"
@@ -54,6 +58,8 @@ Flickable {
                     font.weight: Font.Bold
                 }
                 Text {
+                    Accessible.role: Accessible.StaticText
+                    Accessible.name: text
                     width: parent.width
                     wrapMode: Text.WordWrap
                     text: "Jeder Test wird einzeln gestartet und ausgewertet. So kannst du gezielt nur den Bereich prüfen, der gerade relevant ist."
@@ -70,6 +76,8 @@ Flickable {
                         anchors.verticalCenter: parent.verticalCenter
                     }
                     Text {
+                        Accessible.role: Accessible.StaticText
+                        Accessible.name: text
                         text: "Die Diagnose erfolgt vollständig lokal. Es werden keine Daten übertragen."
                         color: Colors.good
                         font.pixelSize: 13

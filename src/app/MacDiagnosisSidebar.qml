@@ -19,17 +19,22 @@ Item {
         spacing: 12
         AppMark {
             size: 46
+            Accessible.ignored: true
             anchors.verticalCenter: parent.verticalCenter
         }
         Column {
             anchors.verticalCenter: parent.verticalCenter
             Text {
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 text: "Quarzlinde"
                 color: "white"
                 font.pixelSize: 20
                 font.weight: Font.Bold
             }
             Text {
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 text: "MacBook Fehlerdiagnose"
                 color: "white"
                 opacity: 0.8
@@ -56,6 +61,7 @@ Item {
                 required subtitle
                 objectName: "stepRow" + number
                 number: index + 1
+                count: 4
                 stepState: number === sidebar.currentStep ? "active"
                        : number > sidebar.currentStep ? "upcoming" : "completed"
             }
@@ -81,6 +87,8 @@ Item {
             onClicked: sidebar.legalInformationRequested()
         }
         Text {
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
             x: 8
             topPadding: 6
             text: "Version 0.3.5"
@@ -96,6 +104,9 @@ Item {
         property string title
         Accessible.name: title
         hoverEnabled: true
+        focusPolicy: Qt.StrongFocus
+        Keys.onReturnPressed: footerButton.clicked()
+        Keys.onEnterPressed: footerButton.clicked()
         padding: 8
         contentItem: Row {
             spacing: 8
@@ -115,7 +126,18 @@ Item {
         }
         background: Rectangle {
             radius: 8
-            color: Qt.rgba(1, 1, 1, footerButton.hovered ? 0.14 : 0)
+            color: Qt.rgba(1, 1, 1, footerButton.hovered || footerButton.visualFocus ? 0.14 : 0)
+            // On the green sidebar the green ring gets a white edge to be seen.
+            Rectangle {
+                visible: footerButton.visualFocus
+                anchors.fill: parent
+                anchors.margins: -6
+                radius: 14
+                color: "transparent"
+                border.color: "white"
+                border.width: 1.5
+            }
+            FocusRing { shown: footerButton.visualFocus; innerRadius: 8 }
         }
     }
 }

@@ -9,6 +9,8 @@ Item {
     implicitHeight: 52
 
     Text {
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
         anchors.left: parent.left
         anchors.leftMargin: 24
         anchors.verticalCenter: parent.verticalCenter
@@ -24,6 +26,9 @@ Item {
         anchors.rightMargin: 14
         anchors.verticalCenter: parent.verticalCenter
         Accessible.name: "Impressum und Datenschutzhinweise anzeigen"
+        focusPolicy: Qt.StrongFocus
+        Keys.onReturnPressed: infoButton.clicked()
+        Keys.onEnterPressed: infoButton.clicked()
         ToolTip.text: "Impressum und Datenschutzhinweise anzeigen"
         ToolTip.visible: hovered
         ToolTip.delay: 600
@@ -39,6 +44,7 @@ Item {
         background: Rectangle {
             radius: 8
             color: infoButton.hovered ? "#e3ebe5" : "transparent"
+            FocusRing { shown: infoButton.visualFocus; innerRadius: 8 }
         }
     }
     Rectangle {

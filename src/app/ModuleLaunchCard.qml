@@ -10,7 +10,11 @@ AbstractButton {
     property string subtitle
 
     Accessible.name: title
+    Accessible.description: eyebrow + ", " + subtitle
     hoverEnabled: true
+    focusPolicy: Qt.StrongFocus
+    Keys.onReturnPressed: card.clicked()
+    Keys.onEnterPressed: card.clicked()
     implicitHeight: 88
 
     // A plain child rather than the deferred contentItem, which cannot hold ids.
@@ -87,5 +91,6 @@ AbstractButton {
         border.color: card.hovered ? Colors.good : Colors.cardBorder
         border.width: card.hovered ? 1.5 : 1
         Behavior on border.color { ColorAnimation { duration: 160; easing.type: Easing.OutQuad } }
+        FocusRing { shown: card.visualFocus; innerRadius: 16 }
     }
 }

@@ -26,6 +26,8 @@ Item {
         }
         Text {
             objectName: "closePatternCaption"
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
             anchors.right: parent.right
             text: "Esc schließt das Testbild ebenfalls."
             textFormat: Text.PlainText

@@ -46,6 +46,8 @@ Item {
                     anchors.margins: 18
                     spacing: 10
                     Text {
+                        Accessible.role: Accessible.StaticText
+                        Accessible.name: text
                         text: "Trackpad"
                         textFormat: Text.PlainText
                         color: Colors.text

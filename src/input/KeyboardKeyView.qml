@@ -17,6 +17,8 @@ Rectangle {
     Behavior on color { ColorAnimation { duration: 150; easing.type: Easing.InOutQuad } }
 
     Text {
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
         anchors.centerIn: parent
         width: parent.width - 4
         horizontalAlignment: Text.AlignHCenter

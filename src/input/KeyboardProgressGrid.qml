@@ -24,6 +24,8 @@ ScreenCard {
             height: caption.implicitHeight
             Text {
                 id: caption
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 text: "Deutsche MacBook-Tastatur · QWERTZ"
                 textFormat: Text.PlainText
                 color: Colors.text
@@ -32,6 +34,8 @@ ScreenCard {
             }
             Text {
                 objectName: "keyCounter"
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 anchors.right: parent.right
                 text: grid.model.recognisedKeyCount + " / " + grid.model.expectedKeyCount
                 textFormat: Text.PlainText

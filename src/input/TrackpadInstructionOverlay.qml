@@ -137,6 +137,8 @@ Column {
     }
     Text {
         objectName: "trackpadStepTitle"
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
         anchors.horizontalCenter: parent.horizontalCenter
         text: overlay.title
         textFormat: Text.PlainText
@@ -146,6 +148,8 @@ Column {
     }
     Text {
         objectName: "trackpadStepInstruction"
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
         anchors.horizontalCenter: parent.horizontalCenter
         text: overlay.instruction
         textFormat: Text.PlainText

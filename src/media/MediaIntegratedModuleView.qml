@@ -21,6 +21,8 @@ Item {
             anchors.verticalCenter: parent.verticalCenter
         }
         Text {
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
             text: parent.title
             textFormat: Text.PlainText
             color: Colors.text
@@ -145,6 +147,8 @@ Item {
                     }
                     Text {
                         objectName: "microphoneHint"
+                        Accessible.role: Accessible.StaticText
+                        Accessible.name: text
                         width: parent.width
                         wrapMode: Text.WordWrap
                         // A microphone that could not start says why, in place of the hint.

@@ -22,6 +22,8 @@ Rectangle {
         }
         Text {
             objectName: "cameraPlaceholderText"
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
             anchors.horizontalCenter: parent.horizontalCenter
             text: placeholder.text
             textFormat: Text.PlainText

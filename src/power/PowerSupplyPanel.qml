@@ -18,6 +18,8 @@ ScreenCard {
         spacing: 14
 
         Text {
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
             width: parent.width
             text: "Ladegerät & Stromversorgung"
             textFormat: Text.PlainText
@@ -26,6 +28,8 @@ ScreenCard {
             font.weight: Font.Bold
         }
         Text {
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
             width: parent.width
             wrapMode: Text.WordWrap
             text: "Eine einfache Einschätzung der aktuell angeschlossenen Stromversorgung."
@@ -57,6 +61,8 @@ ScreenCard {
         }
         Text {
             objectName: "repairHint"
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
             visible: panel.result.offersRepair
             width: parent.width
             wrapMode: Text.WordWrap

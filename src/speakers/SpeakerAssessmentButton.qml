@@ -11,6 +11,9 @@ Button {
 
     Accessible.name: title
     hoverEnabled: true
+    focusPolicy: Qt.StrongFocus
+    Keys.onReturnPressed: button.clicked()
+    Keys.onEnterPressed: button.clicked()
     padding: 14
 
     contentItem: Column {
@@ -36,5 +39,6 @@ Button {
         radius: 14
         color: Qt.rgba(button.tint.r, button.tint.g, button.tint.b, button.down ? 0.2 : button.hovered ? 0.14 : 0.09)
         border.color: Qt.rgba(button.tint.r, button.tint.g, button.tint.b, 0.35)
+        FocusRing { shown: button.visualFocus; innerRadius: 14 }
     }
 }

@@ -29,6 +29,8 @@ Item {
             }
             Text {
                 objectName: "speakerChannelTitle"
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
                 text: view.model.phaseName === "rightSpeaker" ? "Rechter Lautsprecher"
@@ -40,6 +42,8 @@ Item {
             }
             Text {
                 objectName: "speakerChannelSubtitle"
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
                 text: view.model.awaitingAssessment ? "Wie klang dieser Lautsprecher?" : "Wird getestet …"
@@ -50,6 +54,8 @@ Item {
             }
             Text {
                 objectName: "speakerProgressText"
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
@@ -68,6 +74,8 @@ Item {
 
             Text {
                 objectName: "speakerErrorMessage"
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 visible: view.failed
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter

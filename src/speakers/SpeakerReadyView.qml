@@ -22,6 +22,8 @@ Item {
         }
         Text {
             objectName: "speakerReadyTitle"
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
             width: parent.width
             horizontalAlignment: Text.AlignHCenter
             text: "Lautsprecher Check"
@@ -31,6 +33,8 @@ Item {
             font.weight: Font.Bold
         }
         Text {
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
             width: parent.width
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.WordWrap
@@ -49,6 +53,8 @@ Item {
         }
         Text {
             objectName: "speakerReadyHint"
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
             width: parent.width
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.WordWrap

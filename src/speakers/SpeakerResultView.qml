@@ -16,7 +16,7 @@ Flickable {
     contentHeight: column.implicitHeight + 56
     clip: true
     boundsBehavior: Flickable.StopAtBounds
-    ScrollBar.vertical: ScrollBar {}
+    ScrollBar.vertical: ScrollBar { Accessible.name: "Bildlauf" }
 
     Column {
         id: column

@@ -30,6 +30,8 @@ ScreenCard {
             width: row.width - 48
             spacing: 4
             Text {
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 text: card.title
                 textFormat: Text.PlainText
                 color: Colors.secondaryText
@@ -38,6 +40,8 @@ ScreenCard {
             }
             Text {
                 objectName: "speakerSideAnswer"
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 width: parent.width
                 wrapMode: Text.WordWrap
                 text: card.look.title

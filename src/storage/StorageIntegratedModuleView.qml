@@ -62,6 +62,8 @@ Item {
             }
             Text {
                 objectName: "storageNote"
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
@@ -71,6 +73,8 @@ Item {
             }
             Text {
                 objectName: "storageNote"
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
@@ -107,6 +111,8 @@ Item {
             }
             Text {
                 objectName: "storageBenchmarkNote"
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap

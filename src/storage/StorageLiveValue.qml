@@ -26,6 +26,8 @@ Rectangle {
         Column {
             anchors.verticalCenter: parent.verticalCenter
             Text {
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 text: live.title
                 textFormat: Text.PlainText
                 color: Colors.secondaryText
@@ -33,6 +35,8 @@ Rectangle {
             }
             Text {
                 objectName: "liveValue"
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 textFormat: Text.PlainText
                 text: live.value
                 color: Colors.text

@@ -24,6 +24,8 @@ ScreenCard {
         }
         Text {
             objectName: "speedCardValue"
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
             anchors.horizontalCenter: parent.horizontalCenter
             textFormat: Text.PlainText
             text: card.speed
@@ -32,6 +34,8 @@ ScreenCard {
             font.weight: Font.Bold
         }
         Text {
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
             anchors.horizontalCenter: parent.horizontalCenter
             textFormat: Text.PlainText
             text: card.title

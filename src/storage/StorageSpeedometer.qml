@@ -100,6 +100,8 @@ Item {
         spacing: 2
         Text {
             objectName: "speedometerDirection"
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
             anchors.horizontalCenter: parent.horizontalCenter
             textFormat: Text.PlainText
             text: StorageGauge.directionLabel(meter.progress)
@@ -110,6 +112,8 @@ Item {
         }
         Text {
             objectName: "speedometerValue"
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
             anchors.horizontalCenter: parent.horizontalCenter
             textFormat: Text.PlainText
             text: StorageGauge.dialText(meter.speed)
@@ -119,6 +123,8 @@ Item {
         }
         Text {
             objectName: "speedometerUnit"
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
             anchors.horizontalCenter: parent.horizontalCenter
             textFormat: Text.PlainText
             text: meter.sweeping ? "MB/s wird gemessen" : "MB/s"

@@ -41,6 +41,8 @@ ScreenCard {
         }
         Text {
             objectName: "measurementLine"
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
             text: panel.overview.measurement
             textFormat: Text.PlainText
             color: Colors.secondaryText
@@ -62,12 +64,16 @@ ScreenCard {
             width: parent.width
             spacing: 4
             Text {
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 text: "Keine relevante dauerhafte Hintergrundlast erkannt"
                 color: Colors.text
                 font.pixelSize: 15
                 font.weight: Font.DemiBold
             }
             Text {
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 width: parent.width
                 wrapMode: Text.WordWrap
                 text: "Es wurde kein Hintergrund- oder Systemprozess mit anhaltend hoher, für Akku oder Thermik relevanter CPU-Last erkannt."
@@ -81,6 +87,8 @@ ScreenCard {
                 objectName: "processListToggle"
                 title: panel.expanded ? "Weniger" : "Relevante Prozesse"
                 symbol: panel.expanded ? "chevron.up" : "chevron.down"
+                accessibleDescription: panel.expanded ? "Schließt die Liste der relevanten Prozesse"
+                                                      : "Öffnet die Liste der relevanten Prozesse"
                 onClicked: panel.expanded = !panel.expanded
             }
             CopyButton {
@@ -96,6 +104,8 @@ ScreenCard {
             spacing: 8
             Text {
                 objectName: "noProcessesNote"
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 visible: processRows.count === 0
                 text: "Es wurden keine akku- oder thermikrelevanten Hintergrundprozesse gefunden."
                 color: Colors.secondaryText
@@ -111,6 +121,8 @@ ScreenCard {
             }
         }
         Text {
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
             width: parent.width
             wrapMode: Text.WordWrap
             color: Colors.secondaryText

@@ -30,12 +30,16 @@ ScreenCard {
         Row {
             spacing: 8
             Text {
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 text: "macOS Thermal State"
                 color: Colors.secondaryText
                 font.pixelSize: 14
             }
             Text {
                 objectName: "thermalStateValue"
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 text: panel.overview.thermalState
                 textFormat: Text.PlainText
                 color: Colors.text
@@ -65,6 +69,8 @@ ScreenCard {
         }
         Text {
             objectName: "sensorSummary"
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
             width: parent.width
             wrapMode: Text.WordWrap
             color: Colors.text
@@ -78,6 +84,8 @@ ScreenCard {
                 objectName: "sensorListToggle"
                 title: panel.expanded ? "Weniger" : "Alle Sensoren"
                 symbol: panel.expanded ? "chevron.up" : "chevron.down"
+                accessibleDescription: panel.expanded ? "Schließt die Liste aller Sensoren"
+                                                      : "Öffnet die Liste aller Sensoren"
                 onClicked: panel.expanded = !panel.expanded
             }
             CopyButton {
@@ -94,6 +102,8 @@ ScreenCard {
             spacing: 6
             Text {
                 objectName: "noSensorsNote"
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 visible: sensorRows.count === 0
                 text: "Auf diesem Mac wurden keine auslesbaren Temperatursensoren gefunden."
                 color: Colors.secondaryText
@@ -112,6 +122,8 @@ ScreenCard {
                     Text {
                         id: sensorName
                         objectName: "sensorName"
+                        Accessible.role: Accessible.StaticText
+                        Accessible.name: text
                         text: row.modelData.name
                         textFormat: Text.PlainText
                         color: Colors.text
@@ -120,6 +132,8 @@ ScreenCard {
                     }
                     Text {
                         id: sensorDetails
+                        Accessible.role: Accessible.StaticText
+                        Accessible.name: text
                         anchors.top: sensorName.bottom
                         text: row.modelData.details
                         textFormat: Text.PlainText
@@ -127,6 +141,8 @@ ScreenCard {
                         font.pixelSize: 12
                     }
                     Text {
+                        Accessible.role: Accessible.StaticText
+                        Accessible.name: text
                         anchors.right: parent.right
                         anchors.verticalCenter: parent.verticalCenter
                         text: row.modelData.average

@@ -11,6 +11,8 @@ Item {
 
     Text {
         id: titleText
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
         anchors.left: parent.left
         anchors.right: statusPill.left
         anchors.rightMargin: 12
@@ -33,6 +35,8 @@ Item {
         color: Qt.rgba(header.tint.r, header.tint.g, header.tint.b, 0.12)
         Text {
             id: statusText
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
             anchors.centerIn: parent
             text: header.status
             textFormat: Text.PlainText

@@ -8,6 +8,8 @@ Column {
     spacing: 1
     Text {
         objectName: "processListName"
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
         text: row.process.name
         textFormat: Text.PlainText
         color: Colors.text
@@ -15,6 +17,8 @@ Column {
         font.weight: Font.Medium
     }
     Text {
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
         text: row.process.details
         textFormat: Text.PlainText
         color: Colors.secondaryText

@@ -33,6 +33,8 @@ Rectangle {
             Text {
                 id: processName
                 objectName: "processName"
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 text: row.process.name
                 textFormat: Text.PlainText
                 color: Colors.text
@@ -40,6 +42,8 @@ Rectangle {
                 font.weight: Font.DemiBold
             }
             Text {
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 text: row.process.originLabel
                 textFormat: Text.PlainText
                 color: Colors.secondaryText
@@ -48,6 +52,8 @@ Rectangle {
             }
         }
         Text {
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
             visible: row.process.note !== ""
             width: parent.width
             wrapMode: Text.WordWrap
@@ -57,6 +63,8 @@ Rectangle {
             font.pixelSize: 11
         }
         Text {
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
             text: row.process.details
             textFormat: Text.PlainText
             color: Colors.secondaryText
@@ -71,6 +79,8 @@ Rectangle {
         spacing: 3
         Text {
             objectName: "processAverage"
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
             anchors.right: parent.right
             text: row.process.average
             textFormat: Text.PlainText
@@ -79,6 +89,8 @@ Rectangle {
             font.weight: Font.Bold
         }
         Text {
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
             anchors.right: parent.right
             text: row.process.peak
             textFormat: Text.PlainText

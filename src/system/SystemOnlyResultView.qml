@@ -16,7 +16,7 @@ Flickable {
     contentHeight: column.implicitHeight + 56
     clip: true
     boundsBehavior: Flickable.StopAtBounds
-    ScrollBar.vertical: ScrollBar {}
+    ScrollBar.vertical: ScrollBar { Accessible.name: "Bildlauf" }
 
     Column {
         id: column
@@ -85,6 +85,8 @@ Flickable {
         }
         Text {
             objectName: "systemClosingNote"
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
             width: parent.width
             wrapMode: Text.WordWrap
             color: Colors.secondaryText

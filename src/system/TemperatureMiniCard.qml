@@ -20,6 +20,8 @@ Rectangle {
         width: card.width - 28
         spacing: 4
         Text {
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
             text: card.title
             textFormat: Text.PlainText
             color: Colors.secondaryText
@@ -28,6 +30,8 @@ Rectangle {
         }
         Text {
             objectName: "miniCardValue"
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
             text: card.value
             textFormat: Text.PlainText
             color: card.tint
@@ -36,6 +40,8 @@ Rectangle {
         }
         Text {
             objectName: "miniCardDetail"
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
             text: card.detail
             textFormat: Text.PlainText
             color: Colors.secondaryText

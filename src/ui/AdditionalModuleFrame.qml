@@ -82,7 +82,7 @@ Item {
         contentHeight: Math.max(height, frame.shownSection.height + 80)
         clip: true
         boundsBehavior: Flickable.StopAtBounds
-        Controls.ScrollBar.vertical: Controls.ScrollBar {}
+        Controls.ScrollBar.vertical: Controls.ScrollBar { Accessible.name: "Bildlauf" }
 
         Section {
             id: startSection
@@ -124,6 +124,7 @@ Item {
                 objectName: "moduleProgress"
                 anchors.horizontalCenter: parent.horizontalCenter
                 width: Math.min(parent.width, 520)
+                label: frame.model.progressText !== "" ? frame.model.progressText : frame.runningTitle
                 value: frame.model.progress
             }
         }
@@ -187,6 +188,7 @@ Item {
             }
             QLDiagnosticHeader {
                 width: parent.width
+                alert: true
                 title: frame.errorTitle
                 subtitle: frame.errorText
             }

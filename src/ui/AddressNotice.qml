@@ -20,6 +20,8 @@ Rectangle {
         spacing: 8
 
         Text {
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
             width: parent.width - closeButton.width
             wrapMode: Text.WordWrap
             text: "Die Seite konnte nicht geöffnet werden, weil kein Programm dafür eingerichtet ist. Öffne diese Adresse bitte selbst:"

@@ -10,6 +10,7 @@ Item {
     property bool rotate: true
 
     implicitWidth: 132
+    Accessible.ignored: true
     implicitHeight: 132
 
     Rectangle {

@@ -19,7 +19,11 @@ Item {
         id: button
         anchors.fill: parent
         Accessible.name: root.title
+        Accessible.description: root.chosen ? "Ausgewählt" : ""
         hoverEnabled: true
+        focusPolicy: Qt.StrongFocus
+        Keys.onReturnPressed: root.action.call(null)
+        Keys.onEnterPressed: root.action.call(null)
         leftPadding: 18
         rightPadding: 18
         topPadding: 12
@@ -49,6 +53,7 @@ Item {
                            root.chosen || button.down ? 0.2 : button.hovered ? 0.14 : 0.08)
             border.color: Qt.rgba(root.tint.r, root.tint.g, root.tint.b, root.chosen ? 1 : 0.45)
             border.width: root.chosen ? 2 : 1
+            FocusRing { shown: button.visualFocus }
         }
     }
 }

@@ -24,6 +24,8 @@ Item {
 
             Text {
                 objectName: "checkingHeading"
+                Accessible.role: Accessible.Heading
+                Accessible.name: text
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
                 text: "MacBook wird geprüft"
@@ -39,6 +41,8 @@ Item {
             }
             Text {
                 objectName: "checkingProgressText"
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
@@ -49,10 +53,13 @@ Item {
             }
             ProgressBar {
                 width: parent.width
+                label: view.progressText
                 value: view.progress
             }
             Text {
                 objectName: "checkingPercent"
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
                 // Guards against 0.29 * 100 = 28.999… showing one too few.

@@ -1,4 +1,5 @@
 import QtQuick
+import Quarzlinde
 
 // A check that could not finish: its sentence, the way back and a retry.
 Item {
@@ -27,6 +28,8 @@ Item {
             }
             Text {
                 objectName: "errorHeading"
+                Accessible.role: Accessible.Heading
+                Accessible.name: text
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
                 text: "Diagnose nicht abgeschlossen"
@@ -35,7 +38,12 @@ Item {
                 font.weight: Font.Bold
             }
             Text {
+                id: messageText
                 objectName: "errorMessage"
+                // Read out when it appears.
+                Accessible.role: Accessible.AlertMessage
+                Accessible.name: text
+                Component.onCompleted: Announcer.announce(messageText)
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap

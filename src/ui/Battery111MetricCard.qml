@@ -9,6 +9,10 @@ ScreenCard {
     property string subtitle
     property color tint: Colors.neutral
 
+    Accessible.role: Accessible.StaticText
+    Accessible.name: title + ": " + value
+    Accessible.description: subtitle
+
     implicitHeight: column.implicitHeight + 32
 
     Column {
@@ -31,6 +35,7 @@ ScreenCard {
             }
         }
         Text {
+            Accessible.ignored: true
             objectName: "metricValue"
             width: parent.width
             // Long conditions shrink rather than lose their end.
@@ -43,6 +48,7 @@ ScreenCard {
             font.weight: Font.Bold
         }
         Text {
+            Accessible.ignored: true
             objectName: "metricTitle"
             width: parent.width
             elide: Text.ElideRight
@@ -53,6 +59,7 @@ ScreenCard {
             font.weight: Font.DemiBold
         }
         Text {
+            Accessible.ignored: true
             width: parent.width
             elide: Text.ElideRight
             text: card.subtitle

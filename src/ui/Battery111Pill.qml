@@ -22,6 +22,8 @@ Rectangle {
             anchors.verticalCenter: parent.verticalCenter
         }
         Text {
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
             text: pill.text
             textFormat: Text.PlainText
             color: Colors.text

@@ -1,4 +1,5 @@
 import QtQuick
+import Quarzlinde
 
 // The verdict of a result, in its tint.
 Rectangle {
@@ -8,6 +9,13 @@ Rectangle {
     property string text
     property string symbol
     property color tint: Colors.neutral
+
+    // Read as one, and read out when it appears.
+    Accessible.role: Accessible.AlertMessage
+    Accessible.name: eyebrow + ": " + title
+    Accessible.description: text
+    Component.onCompleted: Announcer.announce(card)
+    onVisibleChanged: if (visible) Announcer.announce(card)
 
     implicitHeight: Math.max(badge.height, column.implicitHeight) + 44
     radius: 18
@@ -39,6 +47,7 @@ Rectangle {
         anchors.verticalCenter: parent.verticalCenter
         spacing: 5
         Text {
+            Accessible.ignored: true
             text: card.eyebrow
             textFormat: Text.PlainText
             color: card.tint
@@ -47,6 +56,7 @@ Rectangle {
             font.letterSpacing: 1.2
         }
         Text {
+            Accessible.ignored: true
             objectName: "verdictTitle"
             width: parent.width
             wrapMode: Text.WordWrap
@@ -57,6 +67,7 @@ Rectangle {
             font.weight: Font.Bold
         }
         Text {
+            Accessible.ignored: true
             objectName: "verdictText"
             width: parent.width
             wrapMode: Text.WordWrap

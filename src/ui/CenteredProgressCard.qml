@@ -29,6 +29,8 @@ Item {
             }
             Text {
                 objectName: "progressCardTitle"
+                Accessible.role: Accessible.Heading
+                Accessible.name: text
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
@@ -39,6 +41,8 @@ Item {
                 font.weight: Font.Bold
             }
             Text {
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
@@ -51,10 +55,13 @@ Item {
                 id: bar
                 visible: view.hasProgress
                 width: parent.width
+                label: view.title
                 value: view.hasProgress ? view.progress : 0
             }
             Text {
                 objectName: "progressCardPercent"
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 visible: view.hasProgress
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter

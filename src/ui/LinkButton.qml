@@ -9,7 +9,11 @@ Button {
     property url url
 
     Accessible.name: title
+    Accessible.description: "Öffnet die Seite im Browser"
     hoverEnabled: true
+    focusPolicy: Qt.StrongFocus
+    Keys.onReturnPressed: button.clicked()
+    Keys.onEnterPressed: button.clicked()
     leftPadding: 16
     rightPadding: 16
     topPadding: 10
@@ -37,5 +41,6 @@ Button {
         radius: 12
         color: button.down ? "#dcebe1" : button.hovered ? "#e8f1eb" : "transparent"
         border.color: Qt.rgba(Colors.good.r, Colors.good.g, Colors.good.b, 0.35)
+        FocusRing { shown: button.visualFocus }
     }
 }

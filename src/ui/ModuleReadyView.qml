@@ -28,6 +28,8 @@ Item {
         }
         Text {
             objectName: "readyEyebrow"
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
             width: parent.width
             horizontalAlignment: Text.AlignHCenter
             text: view.eyebrow
@@ -39,6 +41,8 @@ Item {
         }
         Text {
             objectName: "readyTitle"
+            Accessible.role: Accessible.Heading
+            Accessible.name: text
             width: parent.width
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.WordWrap
@@ -49,6 +53,8 @@ Item {
             font.weight: Font.Bold
         }
         Text {
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
             width: parent.width
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.WordWrap

@@ -7,6 +7,15 @@ Rectangle {
     property color tint: Colors.good
     // Each check animates its steps for its own time.
     property int glideDuration: 320
+    // What is in progress, for a screen reader.
+    property string label
+    // The range a screen reader reads the value in.
+    readonly property real from: 0
+    readonly property real to: 1
+
+    Accessible.role: Accessible.ProgressBar
+    Accessible.name: label
+    Accessible.description: Math.floor(value * 100 + 1e-9) + " %"
 
     implicitHeight: 10
     radius: height / 2

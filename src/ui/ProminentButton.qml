@@ -11,6 +11,10 @@ Button {
 
     Accessible.name: title
     hoverEnabled: true
+    // Reachable by Tab everywhere, also where the platform would skip buttons.
+    focusPolicy: Qt.StrongFocus
+    Keys.onReturnPressed: button.clicked()
+    Keys.onEnterPressed: button.clicked()
     leftPadding: 20
     rightPadding: 20
     topPadding: 12
@@ -44,5 +48,6 @@ Button {
     background: Rectangle {
         radius: 12
         color: button.down ? Qt.darker(button.tint, 1.2) : button.hovered ? Qt.lighter(button.tint, 1.12) : button.tint
+        FocusRing { shown: button.visualFocus }
     }
 }

@@ -1,4 +1,5 @@
 import QtQuick
+import Quarzlinde
 
 // Eyebrow, title and subtitle of a section of the smaller modules, centred.
 Column {
@@ -6,12 +7,24 @@ Column {
     property string eyebrow
     property string title
     property string subtitle
+    // An error: read as one and read out when it appears.
+    property bool alert: false
+
+    Accessible.role: alert ? Accessible.AlertMessage : Accessible.Grouping
+    Accessible.name: alert ? title : ""
+    Accessible.description: alert ? subtitle : ""
+    Accessible.ignored: !alert
+    Component.onCompleted: if (alert) Announcer.announce(header)
+    onVisibleChanged: if (visible && alert) Announcer.announce(header)
 
     width: 560
     spacing: 8
 
     Text {
         objectName: "headerEyebrow"
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
+        Accessible.ignored: header.alert
         visible: text !== ""
         width: parent.width
         horizontalAlignment: Text.AlignHCenter
@@ -24,6 +37,9 @@ Column {
     }
     Text {
         objectName: "headerTitle"
+        Accessible.role: Accessible.Heading
+        Accessible.name: text
+        Accessible.ignored: header.alert
         width: parent.width
         horizontalAlignment: Text.AlignHCenter
         wrapMode: Text.WordWrap
@@ -35,6 +51,9 @@ Column {
     }
     Text {
         objectName: "headerSubtitle"
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
+        Accessible.ignored: header.alert
         visible: text !== ""
         width: parent.width
         horizontalAlignment: Text.AlignHCenter

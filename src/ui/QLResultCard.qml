@@ -14,6 +14,13 @@ ScreenCard {
 
     readonly property color tint: Colors.tint(CustomerVerdictLook.tint(verdict))
 
+    // Read as one, and read out when it appears.
+    Accessible.role: Accessible.AlertMessage
+    Accessible.name: title
+    Accessible.description: card.details.length > 0 ? card.text + " " + card.details.join(" ") : card.text
+    Component.onCompleted: Announcer.announce(card)
+    onVisibleChanged: if (visible) Announcer.announce(card)
+
     implicitHeight: column.implicitHeight + 56
     border.color: Qt.rgba(tint.r, tint.g, tint.b, 0.35)
 
@@ -33,6 +40,7 @@ ScreenCard {
             color: card.tint
         }
         Text {
+            Accessible.ignored: true
             objectName: "resultCardTitle"
             width: parent.width
             horizontalAlignment: Text.AlignHCenter
@@ -44,6 +52,7 @@ ScreenCard {
             font.weight: Font.Bold
         }
         Text {
+            Accessible.ignored: true
             objectName: "resultCardText"
             width: parent.width
             horizontalAlignment: Text.AlignHCenter
@@ -73,6 +82,7 @@ ScreenCard {
                         anchors.verticalCenter: parent.verticalCenter
                     }
                     Text {
+                        Accessible.ignored: true
                         objectName: "resultCardDetail"
                         width: column.width - 40
                         wrapMode: Text.WordWrap

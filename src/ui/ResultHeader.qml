@@ -19,6 +19,8 @@ Item {
         spacing: 4
         Text {
             objectName: "resultTitle"
+            Accessible.role: Accessible.Heading
+            Accessible.name: text
             width: parent.width
             wrapMode: Text.WordWrap
             text: header.title
@@ -29,6 +31,8 @@ Item {
         }
         Text {
             objectName: "resultSubtitle"
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
             width: parent.width
             wrapMode: Text.WordWrap
             text: header.subtitle

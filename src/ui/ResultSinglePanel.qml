@@ -30,6 +30,8 @@ ScreenCard {
             color: panel.tint
         }
         Text {
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
             width: parent.width
             horizontalAlignment: Text.AlignHCenter
             text: panel.eyebrow
@@ -41,6 +43,8 @@ ScreenCard {
         }
         Text {
             objectName: "panelTitle"
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
             width: parent.width
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.WordWrap
@@ -52,6 +56,8 @@ ScreenCard {
         }
         Text {
             objectName: "panelText"
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
             width: parent.width
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.WordWrap

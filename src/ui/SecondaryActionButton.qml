@@ -7,6 +7,8 @@ Item {
     id: root
     property string title
     property string symbol
+    // What pressing it does, where the title alone does not say.
+    property string accessibleDescription
 
     signal clicked()
 
@@ -17,7 +19,11 @@ Item {
         id: button
         anchors.fill: parent
         Accessible.name: root.title
+        Accessible.description: root.accessibleDescription
         hoverEnabled: true
+        focusPolicy: Qt.StrongFocus
+        Keys.onReturnPressed: root.clicked()
+        Keys.onEnterPressed: root.clicked()
         leftPadding: 18
         rightPadding: 18
         topPadding: 11
@@ -46,6 +52,7 @@ Item {
             radius: 12
             color: button.down ? "#e4ebe6" : button.hovered ? "#eef3ef" : Colors.card
             border.color: Colors.cardBorder
+            FocusRing { shown: button.visualFocus }
         }
     }
 }

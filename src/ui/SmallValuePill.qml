@@ -7,6 +7,9 @@ Rectangle {
     property string value
     property string label
 
+    Accessible.role: Accessible.StaticText
+    Accessible.name: label + ": " + value
+
     implicitWidth: Math.max(128, column.implicitWidth + 32)
     implicitHeight: column.implicitHeight + 26
     radius: 14
@@ -24,6 +27,7 @@ Rectangle {
             color: Colors.good
         }
         Text {
+            Accessible.ignored: true
             objectName: "pillValue"
             anchors.horizontalCenter: parent.horizontalCenter
             text: pill.value
@@ -33,6 +37,7 @@ Rectangle {
             font.weight: Font.Bold
         }
         Text {
+            Accessible.ignored: true
             anchors.horizontalCenter: parent.horizontalCenter
             text: pill.label
             textFormat: Text.PlainText

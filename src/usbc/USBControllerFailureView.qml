@@ -28,6 +28,8 @@ Item {
                 color: Colors.problem
             }
             Text {
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
                 text: "USB-C CONTROLLER"
@@ -39,6 +41,8 @@ Item {
             }
             Text {
                 objectName: "usbFailureTitle"
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
@@ -49,6 +53,8 @@ Item {
                 font.weight: Font.Bold
             }
             Text {
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap

@@ -35,6 +35,8 @@ Item {
                 }
                 Text {
                     objectName: "usbPreparationTitle"
+                    Accessible.role: Accessible.StaticText
+                    Accessible.name: text
                     width: parent.width
                     horizontalAlignment: Text.AlignHCenter
                     text: "USB-C Controller erkannt"
@@ -45,6 +47,8 @@ Item {
                 }
                 Text {
                     objectName: "usbPreparationLine"
+                    Accessible.role: Accessible.StaticText
+                    Accessible.name: text
                     width: parent.width
                     horizontalAlignment: Text.AlignHCenter
                     wrapMode: Text.WordWrap
@@ -56,6 +60,8 @@ Item {
                     font.weight: Font.DemiBold
                 }
                 Text {
+                    Accessible.role: Accessible.StaticText
+                    Accessible.name: text
                     width: parent.width
                     horizontalAlignment: Text.AlignHCenter
                     wrapMode: Text.WordWrap
@@ -74,6 +80,8 @@ Item {
                 Repeater {
                     model: view.notes
                     Text {
+                        Accessible.role: Accessible.StaticText
+                        Accessible.name: text
                         required property string modelData
                         objectName: "usbReportNote"
                         width: column.width

@@ -28,6 +28,8 @@ ScreenCard {
             }
             Text {
                 objectName: "usbPortCardHeading"
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 text: "USB-C Anschluss " + card.result.ordinal
                 textFormat: Text.PlainText
                 color: card.tint
@@ -38,6 +40,8 @@ ScreenCard {
         }
         Text {
             objectName: "usbPortCardTitle"
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
             width: parent.width
             wrapMode: Text.WordWrap
             text: card.result.title
@@ -47,6 +51,8 @@ ScreenCard {
             font.weight: Font.Bold
         }
         Text {
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
             width: parent.width
             wrapMode: Text.WordWrap
             text: card.result.note
@@ -56,6 +62,8 @@ ScreenCard {
         }
         Text {
             objectName: "usbPortCardWatts"
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
             visible: card.result.wattsText !== ""
             text: card.result.wattsText
             textFormat: Text.PlainText

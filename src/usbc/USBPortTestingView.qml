@@ -55,6 +55,8 @@ Item {
 
             Text {
                 objectName: "usbPortHeading"
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
                 text: "USB-C Anschluss " + view.model.nextOrdinal + " von " + view.model.expectedPortCount
@@ -72,6 +74,8 @@ Item {
             }
             Text {
                 objectName: "usbPortTitle"
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
@@ -83,6 +87,8 @@ Item {
             }
             Text {
                 objectName: "usbPortInstruction"
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
@@ -94,6 +100,8 @@ Item {
             }
             Text {
                 objectName: "usbCountdown"
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 visible: view.status === "waitingForConnection"
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter

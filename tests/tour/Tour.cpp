@@ -13,11 +13,13 @@
 #include "support/USBMachines.h"
 #include "support/qml/ScreenHarness.h"
 #include "support/qml/StorageScenes.h"
+#include "ui/AccessibleTree.h"
 #include "usbc/USBCheckViewModel.h"
 
 #include <QDir>
 #include <QGuiApplication>
 #include <QTest>
+#include <QtTest/qtestaccessible.h>
 
 #include <algorithm>
 #include <functional>
@@ -31,6 +33,9 @@ class Tour : public QObject
 private slots:
     void render_data();
     void render();
+    // The same screens as a screen reader finds them.
+    void accessible_data() { render_data(); }
+    void accessible();
 };
 
 using Scene = std::function<void(ScreenHarness &)>;
@@ -570,6 +575,27 @@ void Tour::render()
     QDir().mkpath(QStringLiteral(TOUR_DIRECTORY));
     const QString path = QStringLiteral(TOUR_DIRECTORY "/%1.png").arg(QString::fromLatin1(QTest::currentDataTag()));
     QVERIFY2(picture.save(path), qPrintable(path));
+}
+
+void Tour::accessible()
+{
+    QFETCH(SimulatedMachine, machine);
+    QFETCH(Scene, scene);
+
+    // As when a screen reader runs.
+    QTestAccessibility::initialize();
+    QAccessible::setActive(true);
+    QTestAccessibility::clearEvents();
+    ScreenHarness harness(machine);
+    scene(harness);
+    // Announcements go out once the screen has settled.
+    QTest::qWait(50);
+
+    QList<AccessibleTree::Node> nodes;
+    const QStringList faults = AccessibleTree::faults(harness.window(), &nodes);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+
+    QTestAccessibility::clearEvents();
 }
 
 QTEST_MAIN(Tour)

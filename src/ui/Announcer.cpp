@@ -1,0 +1,32 @@
+#include "ui/Announcer.h"
+
+#include <QAccessible>
+#include <QPointer>
+#include <QTimer>
+
+void Announcer::announce(QQuickItem *item)
+{
+    if (!item)
+        return;
+    // A result appears with its whole screen; waiting for the loop lets the
+    // screen finish, so a section that is built but hidden says nothing.
+    QTimer::singleShot(0, item, [item = QPointer<QQuickItem>(item)] {
+        if (!item || !item->isVisible() || !QAccessible::isActive())
+            return;
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(item);
+        if (!accessible)
+            return;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        QString message = accessible->text(QAccessible::Name);
+        if (const QString more = accessible->text(QAccessible::Description); !more.isEmpty())
+            message += QLatin1String(". ") + more;
+        QAccessibleAnnouncementEvent announcement(item, message);
+        QAccessible::updateAccessibility(&announcement);
+#else
+        QAccessibleEvent shown(item, QAccessible::ObjectShow);
+        QAccessible::updateAccessibility(&shown);
+        QAccessibleEvent alert(item, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+#endif
+    });
+}
