@@ -69,6 +69,7 @@ Item {
                 visible: view.model.isPlaying
                 width: parent.width
                 value: view.model.progress
+                label: view.model.progressText
                 glideDuration: 300
             }
 

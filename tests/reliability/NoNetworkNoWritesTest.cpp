@@ -116,6 +116,12 @@ void NoNetworkNoWritesTest::walkThroughEveryModule()
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     // The speed test picks the temporary directory first.
     environment.insert(QStringLiteral("TMPDIR"), speedTestDirectory);
+    // As in any desktop session; without it the sound library links a
+    // runtime folder of its own into the home.
+    const QString runtimeDirectory = dir.filePath(QStringLiteral("run"));
+    QVERIFY(QDir().mkpath(runtimeDirectory));
+    QFile::setPermissions(runtimeDirectory, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDirectory);
     app.setProcessEnvironment(environment);
     app.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     app.start(strace,
