@@ -7,6 +7,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -203,9 +204,13 @@ void FuzzTree::fill(QByteArrayView records)
         } else if (content == "<fifo>") {
             (void)::mkfifo(name.constData(), 0644);
         } else {
-            QFile file(path);
-            if (file.open(QIODevice::WriteOnly))
-                file.write(content.data(), content.size());
+            // An earlier record may have made this name a pipe, which a
+            // blocking open would wait on for ever.
+            const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_NOFOLLOW, 0644);
+            if (fd >= 0) {
+                (void)::write(fd, content.data(), std::size_t(content.size()));
+                ::close(fd);
+            }
         }
     }
 }
