@@ -23,6 +23,14 @@ inline FakeSpeakerOutput *useFakeOutput(ScreenHarness &harness, const SimulatedM
     return fake;
 }
 
+// The check opened from the catalogue, playing into a fake.
+inline FakeSpeakerOutput *open(ScreenHarness &harness, const SimulatedMachine &machine)
+{
+    FakeSpeakerOutput *fake = useFakeOutput(harness, machine);
+    harness.press(QStringLiteral("moduleCard_speakers"));
+    return fake;
+}
+
 inline SpeakerCheckViewModel &flow(ScreenHarness &harness)
 {
     return *static_cast<SpeakerCheckViewModel *>(harness.shell().speakerModel());

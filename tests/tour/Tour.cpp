@@ -308,24 +308,20 @@ void Tour::render_data()
     QTest::newRow("36-fans-good-desktop") << FanMachines::desktop() << Scene(finishFanCheck);
     QTest::newRow("37-fans-nothing-readable") << BatteryMachines::desktop() << Scene(finishFanCheck);
     QTest::newRow("50-speakers-start") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
-        SpeakerScenes::useFakeOutput(harness, BatteryMachines::healthyAir());
-        harness.press(QStringLiteral("moduleCard_speakers"));
+        SpeakerScenes::open(harness, BatteryMachines::healthyAir());
         SpeakerScenes::flow(harness).reset();
         harness.advance(100ms);
     });
     QTest::newRow("51-speakers-right-playing") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
-        SpeakerScenes::useFakeOutput(harness, BatteryMachines::healthyAir());
-        harness.press(QStringLiteral("moduleCard_speakers"));
+        SpeakerScenes::open(harness, BatteryMachines::healthyAir());
         SpeakerScenes::play(harness, 6500ms);
     });
     QTest::newRow("52-speakers-right-asking") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
-        SpeakerScenes::useFakeOutput(harness, BatteryMachines::healthyAir());
-        harness.press(QStringLiteral("moduleCard_speakers"));
+        SpeakerScenes::open(harness, BatteryMachines::healthyAir());
         SpeakerScenes::play(harness, 13600ms);
     });
     QTest::newRow("53-speakers-left-preparing") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
-        SpeakerScenes::useFakeOutput(harness, BatteryMachines::healthyAir());
-        harness.press(QStringLiteral("moduleCard_speakers"));
+        SpeakerScenes::open(harness, BatteryMachines::healthyAir());
         SpeakerScenes::play(harness, 13600ms);
         SpeakerScenes::flow(harness).submitAssessment(SpeakerAssessment::Okay);
         SpeakerScenes::play(harness, 200ms);
@@ -343,8 +339,7 @@ void Tour::render_data()
         SpeakerScenes::play(harness, 100ms);
     });
     QTest::newRow("56-speakers-evaluating") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
-        SpeakerScenes::useFakeOutput(harness, BatteryMachines::healthyAir());
-        harness.press(QStringLiteral("moduleCard_speakers"));
+        SpeakerScenes::open(harness, BatteryMachines::healthyAir());
         SpeakerScenes::play(harness, 13600ms);
         SpeakerScenes::flow(harness).submitAssessment(SpeakerAssessment::Okay);
         SpeakerScenes::play(harness, 14000ms);
