@@ -24,6 +24,9 @@ EVENTS = [
 ]
 
 started = time.monotonic()
+# Roles a screen reader reads out by themselves when they show.
+SPOKEN_ROLES = (pyatspi.ROLE_ALERT, pyatspi.ROLE_NOTIFICATION)
+
 out = open(sys.argv[1], "w", buffering=1) if len(sys.argv) > 1 else sys.stdout
 
 
@@ -38,7 +41,7 @@ def on_event(event):
     role, role_name, name = describe(event.source)
     showing = event.type.startswith("object:state-changed:showing") and event.detail1 == 1
     announced = event.type.startswith("object:announcement")
-    if showing or announced or role == pyatspi.ROLE_ALERT:
+    if showing or announced or role in SPOKEN_ROLES:
         text = name
         if announced and event.any_data:
             text = f"{name} | {event.any_data}"
