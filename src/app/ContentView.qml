@@ -89,6 +89,7 @@ Item {
 
             MacDiagnosisSelectionView {
                 id: catalogue
+                objectName: "catalogue"
                 anchors.fill: parent
                 modules: content.shell.modules
                 onModuleChosen: module => content.shell.startModule(module)

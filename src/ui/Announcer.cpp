@@ -4,6 +4,15 @@
 #include <QPointer>
 #include <QTimer>
 
+QAccessible::Role Announcer::role()
+{
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0) && defined(Q_OS_LINUX)
+    return QAccessible::Notification;
+#else
+    return QAccessible::AlertMessage;
+#endif
+}
+
 void Announcer::announce(QQuickItem *item)
 {
     if (!item)

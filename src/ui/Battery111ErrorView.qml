@@ -41,7 +41,7 @@ Item {
                 id: messageText
                 objectName: "errorMessage"
                 // Read out when it appears.
-                Accessible.role: Accessible.AlertMessage
+                Accessible.role: Announcer.role
                 Accessible.name: text
                 Component.onCompleted: Announcer.announce(messageText)
                 width: parent.width

@@ -11,7 +11,7 @@ Rectangle {
     property color tint: Colors.neutral
 
     // Read as one, and read out when it appears.
-    Accessible.role: Accessible.AlertMessage
+    Accessible.role: Announcer.role
     Accessible.name: eyebrow + ": " + title
     Accessible.description: text
     Component.onCompleted: Announcer.announce(card)

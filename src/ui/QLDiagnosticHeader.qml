@@ -10,7 +10,7 @@ Column {
     // An error: read as one and read out when it appears.
     property bool alert: false
 
-    Accessible.role: alert ? Accessible.AlertMessage : Accessible.Grouping
+    Accessible.role: alert ? Announcer.role : Accessible.Grouping
     Accessible.name: alert ? title : ""
     Accessible.description: alert ? subtitle : ""
     Accessible.ignored: !alert

@@ -15,7 +15,7 @@ ScreenCard {
     readonly property color tint: Colors.tint(CustomerVerdictLook.tint(verdict))
 
     // Read as one, and read out when it appears.
-    Accessible.role: Accessible.AlertMessage
+    Accessible.role: Announcer.role
     Accessible.name: title
     Accessible.description: card.details.length > 0 ? card.text + " " + card.details.join(" ") : card.text
     Component.onCompleted: Announcer.announce(card)

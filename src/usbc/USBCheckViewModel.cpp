@@ -190,20 +190,19 @@ void USBCheckViewModel::markPortDefective()
     advance();
 }
 
-bool USBCheckViewModel::loopIsCurrent(const Ticket &ticket, quint64 loop) const
+bool USBCheckViewModel::loopIsCurrent(const Ticket &ticket, const USBCheckViewModel *flow, quint64 loop)
 {
-    // The ticket first: it knows whether this object still exists.
-    return !ticket.stale() && m_loop == loop;
+    return !ticket.stale() && flow->m_loop == loop;
 }
 
 QCoro::Task<> USBCheckViewModel::monitor(Ticket ticket, quint64 loop)
 {
     std::optional<std::chrono::milliseconds> deadline;
-    while (loopIsCurrent(ticket, loop)) {
+    while (loopIsCurrent(ticket, this, loop)) {
         const QFuture<USBPowerSnapshot> reading =
             QtConcurrent::run([platform = m_platform] { return USBPowerProbe(platform).readPowerSnapshot(); });
         const USBPowerSnapshot snapshot = co_await reading;
-        if (!loopIsCurrent(ticket, loop))
+        if (!loopIsCurrent(ticket, this, loop))
             co_return;
 
         // The countdown starts once the cable is out.
@@ -222,13 +221,13 @@ QCoro::Task<> USBCheckViewModel::monitor(Ticket ticket, quint64 loop)
         if (snapshot.externalPowerConnected) {
             setStatus(PortTestStatus::checking);
             co_await clock().sleep(settlePause);
-            if (!loopIsCurrent(ticket, loop))
+            if (!loopIsCurrent(ticket, this, loop))
                 co_return;
             const QList<USBPortDescriptor> ports = m_report ? m_report->portDescriptors : QList<USBPortDescriptor>();
             const QFuture<QList<USBPortObservation>> observing = QtConcurrent::run(
                 [platform = m_platform, ports] { return USBPowerProbe(platform).observePorts(ports); });
             const QList<USBPortObservation> observations = co_await observing;
-            if (!loopIsCurrent(ticket, loop))
+            if (!loopIsCurrent(ticket, this, loop))
                 co_return;
             if (decide(snapshot, observations)) {
                 advanceLater(ticket, loop);
@@ -300,7 +299,7 @@ void USBCheckViewModel::record(USBPortTestResult result)
 QCoro::Task<> USBCheckViewModel::advanceLater(Ticket ticket, quint64 loop)
 {
     co_await clock().sleep(advancePause);
-    if (loopIsCurrent(ticket, loop))
+    if (loopIsCurrent(ticket, this, loop))
         advance();
 }
 

@@ -111,7 +111,9 @@ private:
     QCoro::Task<> monitor(Ticket ticket, quint64 loop);
     QCoro::Task<> advanceLater(Ticket ticket, quint64 loop);
     QCoro::Task<> evaluate(Ticket ticket);
-    bool loopIsCurrent(const Ticket &ticket, quint64 loop) const;
+    // Static: once the ticket is stale the flow may be half destroyed, and
+    // not even a member call may reach it.
+    static bool loopIsCurrent(const Ticket &ticket, const USBCheckViewModel *flow, quint64 loop);
     // Decides after a charging event; true when the port test is over.
     bool decide(const USBPowerSnapshot &snapshot, const QList<USBPortObservation> &observations);
     void record(USBPortTestResult result);

@@ -10,6 +10,7 @@
 #include <QDesktopServices>
 #include <QFile>
 #include <QQmlComponent>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace std::chrono_literals;
@@ -90,6 +91,11 @@ private slots:
     void legalRowsOpenTheirAddresses_data();
     void legalRowsOpenTheirAddresses();
     void everySymbolNameResolvesToAnIcon();
+    void shortcutsLeaveCloseAndQuit_data();
+    void shortcutsLeaveCloseAndQuit();
+    void keysScrollTheLongScreens_data();
+    void keysScrollTheLongScreens();
+    void aFocusedCardBelowTheFoldScrollsIntoView();
 };
 
 void ScreenTest::sidebarWidthFollowsTheWindow_data()
@@ -490,6 +496,96 @@ void ScreenTest::everySymbolNameResolvesToAnIcon()
         QVERIFY2(source.startsWith(QLatin1String("qrc:/")), qPrintable(name));
         QVERIFY2(QFile::exists(source.mid(3)), qPrintable(name + QLatin1String(" → ") + source));
     }
+}
+
+void ScreenTest::shortcutsLeaveCloseAndQuit_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<QString>("route");
+    QTest::addColumn<bool>("windowShown");
+    QTest::addColumn<bool>("quit");
+    QTest::newRow("Escape leaves the check")
+        << int(Qt::Key_Escape) << Qt::KeyboardModifiers() << "selection" << true << false;
+    QTest::newRow("Ctrl+W closes the window")
+        << int(Qt::Key_W) << Qt::KeyboardModifiers(Qt::ControlModifier) << "battery" << false << false;
+    QTest::newRow("Ctrl+Q quits") << int(Qt::Key_Q) << Qt::KeyboardModifiers(Qt::ControlModifier) << "battery" << true
+                                  << true;
+}
+
+void ScreenTest::shortcutsLeaveCloseAndQuit()
+{
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(QString, route);
+    QFETCH(bool, windowShown);
+    QFETCH(bool, quit);
+
+    ScreenHarness harness(BatteryMachines::healthyAir());
+    QSignalSpy quitting(qmlEngine(harness.window()), &QQmlEngine::quit);
+    harness.press(QStringLiteral("moduleCard_battery"));
+    harness.advance(300ms);
+    QTest::keyClick(harness.window(), Qt::Key(key), modifiers);
+    QCoreApplication::processEvents();
+    QCOMPARE(harness.shell().routeName(), route);
+    QCOMPARE(harness.window()->isVisible(), windowShown);
+    QCOMPARE(quitting.size(), quit ? 1 : 0);
+}
+
+void ScreenTest::keysScrollTheLongScreens_data()
+{
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QList<int>>("keys");
+    // Where the screen ends up: "top", "bottom", a "line" or a "page" down.
+    QTest::addColumn<QString>("expected");
+    const QString catalogue = QStringLiteral("catalogue");
+    const QString legal = QStringLiteral("legalContent");
+    QTest::newRow("catalogue, End") << catalogue << QList<int> {Qt::Key_End} << "bottom";
+    QTest::newRow("catalogue, End then Home") << catalogue << QList<int> {Qt::Key_End, Qt::Key_Home} << "top";
+    QTest::newRow("catalogue, Down") << catalogue << QList<int> {Qt::Key_Down} << "line";
+    QTest::newRow("catalogue, Down then Up") << catalogue << QList<int> {Qt::Key_Down, Qt::Key_Up} << "top";
+    QTest::newRow("catalogue, Up at the top") << catalogue << QList<int> {Qt::Key_Up} << "top";
+    QTest::newRow("catalogue, Page Down") << catalogue << QList<int> {Qt::Key_PageDown} << "page";
+    QTest::newRow("legal sheet, End") << legal << QList<int> {Qt::Key_End} << "bottom";
+    QTest::newRow("legal sheet, Page Down") << legal << QList<int> {Qt::Key_PageDown} << "page";
+    QTest::newRow("legal sheet, Page Down then Page Up")
+        << legal << QList<int> {Qt::Key_PageDown, Qt::Key_PageUp} << "top";
+}
+
+void ScreenTest::keysScrollTheLongScreens()
+{
+    QFETCH(QString, screen);
+    QFETCH(QList<int>, keys);
+    QFETCH(QString, expected);
+
+    ScreenHarness harness(BatteryMachines::healthyAir(), {1180, 620});
+    if (screen == QLatin1String("legalContent"))
+        harness.press(QStringLiteral("topBarInfoButton"));
+    QQuickItem *view = harness.find(screen);
+    QVERIFY(view);
+    const qreal end = view->property("contentHeight").toReal() - view->height();
+    QVERIFY2(end > 48, "the screen must be long enough to scroll");
+    for (int key : keys)
+        QTest::keyClick(harness.window(), Qt::Key(key));
+    const QMap<QString, qreal> places {{QStringLiteral("top"), 0},
+                                       {QStringLiteral("bottom"), end},
+                                       {QStringLiteral("line"), 48},
+                                       {QStringLiteral("page"), std::min(end, view->height() - 48)}};
+    QCOMPARE(view->property("contentY").toReal(), places.value(expected));
+}
+
+void ScreenTest::aFocusedCardBelowTheFoldScrollsIntoView()
+{
+    ScreenHarness harness(BatteryMachines::healthyAir(), {1180, 620});
+    QQuickItem *view = harness.find(QStringLiteral("catalogue"));
+    QQuickItem *card = harness.find(QStringLiteral("moduleCard_storage"));
+    const auto shownWhole = [view, card] {
+        const QRectF area = card->mapRectToItem(view, QRectF(0, 0, card->width(), card->height()));
+        return area.top() >= 0 && area.bottom() <= view->height();
+    };
+    QVERIFY(!shownWhole());
+    card->forceActiveFocus(Qt::TabFocusReason);
+    QVERIFY(shownWhole());
 }
 
 QTEST_MAIN(ScreenTest)
