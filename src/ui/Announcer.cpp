@@ -32,8 +32,7 @@ void Announcer::announce(QQuickItem *item)
         QAccessibleAnnouncementEvent announcement(item, message);
         QAccessible::updateAccessibility(&announcement);
 #else
-        QAccessibleEvent shown(item, QAccessible::ObjectShow);
-        QAccessible::updateAccessibility(&shown);
+        // No second showing of our own: Orca read the verdict twice.
         QAccessibleEvent alert(item, QAccessible::Alert);
         QAccessible::updateAccessibility(&alert);
 #endif

@@ -7,9 +7,9 @@
 
 // Has a screen reader read an item out the moment it appears, as a web
 // page's live region would: a verdict, an error. From Qt 6.8 this is the
-// platform's own announcement. Before, the item's showing is reported; Orca
-// reads that out for a notification only (and Qt drops alert events on their
-// way to it), so on Linux such items are notifications.
+// platform's own announcement. Before, Qt reports the item's showing by
+// itself; Orca reads that out for a notification only (and Qt drops alert
+// events on their way to it), so on Linux such items are notifications.
 class Announcer : public QObject
 {
     Q_OBJECT

@@ -2,6 +2,7 @@
 """Listens on the accessibility bus the way a screen reader does and writes one
 line per event that would make it speak an alert:
     <event type>\t<source role>\t<source name>\t<seconds since start>
+A state change's type ends in "=1" when the state was set, "=0" when cleared.
 Lines go to the file given as argument 1 (stdout otherwise), flushed at once,
 so the caller can read them while the app runs. The line "ready" comes first,
 once the listener is registered: an app started later sees the subscription.
@@ -45,7 +46,10 @@ def on_event(event):
         text = name
         if announced and event.any_data:
             text = f"{name} | {event.any_data}"
-        out.write(f"{event.type}\t{role_name}\t{text}\t{time.monotonic() - started:.1f}\n")
+        kind = event.type
+        if kind.startswith("object:state-changed:"):
+            kind += f"={event.detail1}"
+        out.write(f"{kind}\t{role_name}\t{text}\t{time.monotonic() - started:.1f}\n")
 
 
 pyatspi.Registry.registerEventListener(on_event, *EVENTS)
