@@ -168,11 +168,6 @@ void setSmcKeys(QList<SmcKey> keys)
     registry().smc = std::make_unique<SmcKeyTable>(std::move(keys));
 }
 
-int smcCalls()
-{
-    return registry().smcCalls;
-}
-
 void setPowerSources(bool available, std::optional<std::string> providingType, CFDictionaryRef adapterDetails)
 {
     Registry &fake = registry();

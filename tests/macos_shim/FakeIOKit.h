@@ -52,7 +52,6 @@ void setRegistry(const std::string &serviceClass, std::vector<CFDictionaryRef> s
 void clearRegistry();
 
 void setSmcKeys(QList<SmcKey> keys);
-int smcCalls();
 
 // The power-source information: none, or a providing type (none when left
 // out); the adapter's details are taken over.

@@ -18,11 +18,9 @@
 #if defined(__clang__)
 #define CF_RETURNS_RETAINED __attribute__((cf_returns_retained))
 #define CF_RELEASES_ARGUMENT __attribute__((cf_consumed))
-#define CF_CONSUMED __attribute__((cf_consumed))
 #else
 #define CF_RETURNS_RETAINED
 #define CF_RELEASES_ARGUMENT
-#define CF_CONSUMED
 #endif
 
 // Fixed-type enums where the compiler knows them (clang), a plain integer
@@ -34,93 +32,50 @@
 #endif
 
 typedef unsigned char UInt8;
-typedef signed char SInt8;
-typedef unsigned short UInt16;
-typedef signed short SInt16;
 typedef unsigned int UInt32;
-typedef signed int SInt32;
-typedef unsigned long long UInt64;
 typedef signed long long SInt64;
-typedef float Float32;
-typedef double Float64;
 typedef unsigned char Boolean;
 
 typedef unsigned long CFTypeID;
-typedef unsigned long CFOptionFlags;
-typedef unsigned long CFHashCode;
 typedef signed long CFIndex;
 
 typedef const void *CFTypeRef;
 typedef const struct __CFString *CFStringRef;
-typedef struct __CFString *CFMutableStringRef;
 typedef const struct __CFAllocator *CFAllocatorRef;
 typedef const struct __CFDictionary *CFDictionaryRef;
 typedef struct __CFDictionary *CFMutableDictionaryRef;
 typedef const struct __CFArray *CFArrayRef;
-typedef struct __CFArray *CFMutableArrayRef;
 typedef const struct __CFSet *CFSetRef;
-typedef struct __CFSet *CFMutableSetRef;
 typedef const struct __CFNumber *CFNumberRef;
 typedef const struct __CFBoolean *CFBooleanRef;
 typedef const struct __CFData *CFDataRef;
-typedef struct __CFData *CFMutableDataRef;
-typedef struct __CFRunLoopSource *CFRunLoopSourceRef;
 
 static const CFIndex kCFNotFound = -1;
 
 typedef UInt32 CFStringEncoding;
 typedef CF_ENUM(CFStringEncoding, CFStringBuiltInEncodings) {
-    kCFStringEncodingMacRoman = 0,
-    kCFStringEncodingWindowsLatin1 = 0x0500,
-    kCFStringEncodingISOLatin1 = 0x0201,
-    kCFStringEncodingNextStepLatin = 0x0B01,
-    kCFStringEncodingASCII = 0x0600,
-    kCFStringEncodingUnicode = 0x0100,
-    kCFStringEncodingUTF8 = 0x08000100,
-    kCFStringEncodingNonLossyASCII = 0x0BFF,
-    kCFStringEncodingUTF16 = 0x0100,
-    kCFStringEncodingUTF16BE = 0x10000100,
-    kCFStringEncodingUTF16LE = 0x14000100,
-    kCFStringEncodingUTF32 = 0x0c000100,
-    kCFStringEncodingUTF32BE = 0x18000100,
-    kCFStringEncodingUTF32LE = 0x1c000100
+    kCFStringEncodingUTF8 = 0x08000100
 };
 
 typedef CF_ENUM(CFIndex, CFNumberType) {
-    kCFNumberSInt8Type = 1,
-    kCFNumberSInt16Type = 2,
     kCFNumberSInt32Type = 3,
     kCFNumberSInt64Type = 4,
     kCFNumberFloat32Type = 5,
     kCFNumberFloat64Type = 6,
-    kCFNumberCharType = 7,
-    kCFNumberShortType = 8,
-    kCFNumberIntType = 9,
-    kCFNumberLongType = 10,
-    kCFNumberLongLongType = 11,
-    kCFNumberFloatType = 12,
-    kCFNumberDoubleType = 13,
-    kCFNumberCFIndexType = 14,
-    kCFNumberNSIntegerType = 15,
-    kCFNumberCGFloatType = 16,
-    kCFNumberMaxType = 16
+    kCFNumberDoubleType = 13
 };
 
 CF_EXTERN_C_BEGIN
 
 CF_EXPORT const CFAllocatorRef kCFAllocatorDefault;
-CF_EXPORT const CFBooleanRef kCFBooleanTrue;
-CF_EXPORT const CFBooleanRef kCFBooleanFalse;
 
 CF_EXPORT CFTypeID CFGetTypeID(CFTypeRef cf);
 CF_EXPORT CFTypeRef CFRetain(CFTypeRef cf);
 CF_EXPORT void CFRelease(CFTypeRef cf);
-CF_EXPORT CFStringRef CFCopyDescription(CFTypeRef cf);
 
 CF_EXPORT CFTypeID CFDictionaryGetTypeID(void);
 CF_EXPORT CFIndex CFDictionaryGetCount(CFDictionaryRef theDict);
 CF_EXPORT void CFDictionaryGetKeysAndValues(CFDictionaryRef theDict, const void **keys, const void **values);
-CF_EXPORT const void *CFDictionaryGetValue(CFDictionaryRef theDict, const void *key);
 
 CF_EXPORT CFTypeID CFArrayGetTypeID(void);
 CF_EXPORT CFIndex CFArrayGetCount(CFArrayRef theArray);
@@ -137,7 +92,6 @@ CF_EXPORT CFIndex CFStringGetMaximumSizeForEncoding(CFIndex length, CFStringEnco
 CF_EXPORT Boolean CFStringGetCString(CFStringRef theString, char *buffer, CFIndex bufferSize, CFStringEncoding encoding);
 
 CF_EXPORT CFTypeID CFNumberGetTypeID(void);
-CF_EXPORT CFNumberType CFNumberGetType(CFNumberRef number);
 CF_EXPORT Boolean CFNumberIsFloatType(CFNumberRef number);
 CF_EXPORT Boolean CFNumberGetValue(CFNumberRef number, CFNumberType theType, void *valuePtr);
 
@@ -153,8 +107,7 @@ CF_EXTERN_C_END
 typedef const struct __CFURL *CFURLRef;
 typedef struct __CFError *CFErrorRef;
 typedef CF_ENUM(CFIndex, CFURLPathStyle) {
-    kCFURLPOSIXPathStyle = 0,
-    kCFURLWindowsPathStyle = 2
+    kCFURLPOSIXPathStyle = 0
 };
 
 CF_EXTERN_C_BEGIN

@@ -2,6 +2,3 @@
 #pragma once
 
 #define kIOServicePlane "IOService"
-#define kIOPowerPlane "IOPower"
-#define kIODeviceTreePlane "IODeviceTree"
-#define kIOUSBPlane "IOUSB"

@@ -15,18 +15,10 @@
 extern "C" {
 #endif
 
-extern const mach_port_t kIOMasterPortDefault; // deprecated since macOS 12
-extern const mach_port_t kIOMainPortDefault; // macOS 12 and later
-
 kern_return_t IOObjectRelease(io_object_t object);
-kern_return_t IOObjectRetain(io_object_t object);
-kern_return_t IOObjectGetClass(io_object_t object, io_name_t className);
 CFStringRef IOObjectCopyClass(io_object_t object) AVAILABLE_MAC_OS_X_VERSION_10_4_AND_LATER;
-boolean_t IOObjectConformsTo(io_object_t object, const io_name_t className);
 
 io_object_t IOIteratorNext(io_iterator_t iterator);
-void IOIteratorReset(io_iterator_t iterator);
-boolean_t IOIteratorIsValid(io_iterator_t iterator);
 
 io_service_t IOServiceGetMatchingService(mach_port_t mainPort, CFDictionaryRef matching CF_RELEASES_ARGUMENT);
 kern_return_t IOServiceGetMatchingServices(mach_port_t mainPort, CFDictionaryRef matching CF_RELEASES_ARGUMENT,
@@ -37,16 +29,13 @@ kern_return_t IOConnectCallStructMethod(mach_port_t connection, uint32_t selecto
                                         size_t inputStructCnt, void *outputStruct, size_t *outputStructCnt)
     AVAILABLE_MAC_OS_X_VERSION_10_5_AND_LATER;
 
-io_registry_entry_t IORegistryGetRootEntry(mach_port_t mainPort);
 kern_return_t IORegistryEntryCreateIterator(io_registry_entry_t entry, const io_name_t plane, IOOptionBits options,
                                             io_iterator_t *iterator);
 enum {
-    kIORegistryIterateRecursively = 0x00000001,
-    kIORegistryIterateParents = 0x00000002
+    kIORegistryIterateRecursively = 0x00000001
 };
 kern_return_t IORegistryEntryGetName(io_registry_entry_t entry, io_name_t name);
 kern_return_t IORegistryEntryGetRegistryEntryID(io_registry_entry_t entry, uint64_t *entryID);
-kern_return_t IORegistryEntryGetPath(io_registry_entry_t entry, const io_name_t plane, io_string_t path);
 CFStringRef IORegistryEntryCopyPath(io_registry_entry_t entry, const io_name_t plane);
 kern_return_t IORegistryEntryCreateCFProperties(io_registry_entry_t entry, CFMutableDictionaryRef *properties,
                                                 CFAllocatorRef allocator, IOOptionBits options);

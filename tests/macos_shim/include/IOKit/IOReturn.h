@@ -10,4 +10,3 @@ typedef kern_return_t IOReturn;
 #define kIOReturnNotPrivileged ((IOReturn)0xe00002c1)
 #define kIOReturnBadArgument ((IOReturn)0xe00002c2)
 #define kIOReturnUnsupported ((IOReturn)0xe00002c7)
-#define kIOReturnNotPermitted ((IOReturn)0xe00002e2)

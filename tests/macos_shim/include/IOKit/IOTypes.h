@@ -7,7 +7,6 @@
 
 typedef mach_port_t io_object_t;
 typedef io_object_t io_connect_t;
-typedef io_object_t io_enumerator_t;
 typedef io_object_t io_iterator_t;
 typedef io_object_t io_registry_entry_t;
 typedef io_object_t io_service_t;
@@ -16,4 +15,3 @@ typedef io_object_t io_service_t;
 
 typedef uint32_t IOOptionBits;
 typedef char io_name_t[128];
-typedef char io_string_t[512];

@@ -7,12 +7,5 @@ typedef mach_port_t task_t;
 typedef task_t task_port_t;
 typedef int kern_return_t;
 
-// boolean_t differs between the two Mac architectures.
-#if defined(__arm64__) || defined(__aarch64__)
-typedef int boolean_t;
-#else
-typedef unsigned int boolean_t;
-#endif
-
 #define MACH_PORT_NULL 0
 #define KERN_SUCCESS 0

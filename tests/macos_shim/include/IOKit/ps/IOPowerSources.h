@@ -3,7 +3,6 @@
 #pragma once
 
 #include <CoreFoundation/CoreFoundation.h>
-#include <IOKit/ps/IOPSKeys.h>
 
 #ifdef __cplusplus
 extern "C" {
