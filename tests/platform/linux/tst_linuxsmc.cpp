@@ -152,19 +152,19 @@ private slots:
     void brokenApplesmcFiles()
     {
         FakeTree tree;
-        const QString device = QLatin1String(applesmcDirectory) + QLatin1Char('/');
-        tree.write(device + QStringLiteral("name"), "applesmc\n");
-        tree.write(device + QStringLiteral("temp1_label"), "TC0\n"); // not a key
-        tree.write(device + QStringLiteral("temp1_input"), "50000\n");
-        tree.write(device + QStringLiteral("temp2_label"), "TC0P\n"); // no reading
-        tree.write(device + QStringLiteral("temp3_label"), "TG0P\n");
-        tree.write(device + QStringLiteral("temp3_input"), "warm\n");
-        tree.write(device + QStringLiteral("temp4_label"), "TB0T\n");
-        tree.write(device + QStringLiteral("temp4_input"), "");
-        tree.write(device + QStringLiteral("temp5_label"), "TA0P\n");
-        tree.write(device + QStringLiteral("temp5_input"), "33000");
-        tree.write(device + QStringLiteral("fan2_input"), "1800\n");
-        tree.write(device + QStringLiteral("fan2_max"), "-5\n");
+        // TC0 is no key, TC0P has no reading, fan2 no plausible maximum.
+        tree.writeAttributes(QLatin1String(applesmcDirectory), R"(name=applesmc
+temp1_label=TC0
+temp1_input=50000
+temp2_label=TC0P
+temp3_label=TG0P
+temp3_input=warm
+temp4_label=TB0T
+temp4_input=
+temp5_label=TA0P
+temp5_input=33000
+fan2_input=1800
+fan2_max=-5)");
         const LinuxSmcTransport smc(tree.root(), false);
         QCOMPARE(temperatureText(smc), QByteArray("TA0P|33.000\n"));
         QCOMPARE(fanText(smc), QByteArray("1|1800.0|-1.0|-1.0|-1.0\n"));
@@ -185,28 +185,31 @@ private slots:
         FakeTree tree;
         const QString hwmon = QStringLiteral("sys/class/hwmon/hwmon3/");
         tree.write(QStringLiteral("sys/class/hwmon/hwmon0/name"), "nvme\n");
-        tree.write(hwmon + QStringLiteral("name"), "macsmc_hwmon\n");
-        tree.write(hwmon + QStringLiteral("temp1_label"), "Battery Hotspot\n");
-        tree.write(hwmon + QStringLiteral("temp1_input"), "30500\n");
-        tree.write(hwmon + QStringLiteral("temp2_label"), "NAND Flash Temperature\n");
-        tree.write(hwmon + QStringLiteral("temp2_input"), "41250\n");
-        tree.write(hwmon + QStringLiteral("temp3_label"), "Without Node\n");
-        tree.write(hwmon + QStringLiteral("temp3_input"), "40000\n");
-        tree.write(hwmon + QStringLiteral("fan1_label"), "Fan\n");
-        tree.write(hwmon + QStringLiteral("fan1_input"), "2300\n");
-        tree.write(hwmon + QStringLiteral("fan1_min"), "1200\n");
-        tree.write(hwmon + QStringLiteral("fan1_max"), "5800\n");
-        tree.write(hwmon + QStringLiteral("fan1_target"), "2300\n");
-        const QString tree_ = hwmon + QStringLiteral("device/of_node/");
-        tree.write(tree_ + QStringLiteral("temperature-0/label"), QByteArray("Battery Hotspot\0", 16));
-        tree.write(tree_ + QStringLiteral("temperature-0/apple,key-id"), QByteArray("TB0T\0", 5));
-        tree.write(tree_ + QStringLiteral("temperature-1/label"), QByteArray("NAND Flash Temperature\0", 23));
-        tree.write(tree_ + QStringLiteral("temperature-1/apple,key-id"), QByteArray("TH0x\0", 5));
-        tree.write(tree_ + QStringLiteral("fan-0/label"), QByteArray("Fan\0", 4));
-        tree.write(tree_ + QStringLiteral("fan-0/apple,key-id"), QByteArray("F0Ac\0", 5));
-        tree.write(tree_ + QStringLiteral("fan-0/apple,fan-minimum"), QByteArray("F0Mn\0", 5));
-        tree.write(tree_ + QStringLiteral("fan-0/apple,fan-maximum"), QByteArray("F0Mx\0", 5));
-        tree.write(tree_ + QStringLiteral("fan-0/apple,fan-target"), QByteArray("F0Tg\0", 5));
+        tree.writeAttributes(hwmon, R"(name=macsmc_hwmon
+temp1_label=Battery Hotspot
+temp1_input=30500
+temp2_label=NAND Flash Temperature
+temp2_input=41250
+temp3_label=Without Node
+temp3_input=40000
+fan1_label=Fan
+fan1_input=2300
+fan1_min=1200
+fan1_max=5800
+fan1_target=2300)");
+        // Device-tree properties, each ending in a NUL.
+        const auto node = [&](const QString &name, const QByteArray &properties) {
+            for (const QByteArray &line : properties.split('\n')) {
+                const qsizetype equals = line.indexOf('=');
+                tree.write(hwmon + QStringLiteral("device/of_node/") + name + u'/' +
+                               QString::fromUtf8(line.left(equals)),
+                           line.mid(equals + 1) + '\0');
+            }
+        };
+        node(QStringLiteral("temperature-0"), "label=Battery Hotspot\napple,key-id=TB0T");
+        node(QStringLiteral("temperature-1"), "label=NAND Flash Temperature\napple,key-id=TH0x");
+        node(QStringLiteral("fan-0"),
+             "label=Fan\napple,key-id=F0Ac\napple,fan-minimum=F0Mn\napple,fan-maximum=F0Mx\napple,fan-target=F0Tg");
         const LinuxSmcTransport smc(tree.root(), true);
         QCOMPARE(temperatureText(smc), QByteArray("TB0T|30.500\nTH0x|41.250\n"));
         QCOMPARE(fanText(smc), QByteArray("0|2300.0|1200.0|5800.0|2300.0\n"));

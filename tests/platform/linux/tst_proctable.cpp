@@ -1,11 +1,11 @@
 #include "platform/linux/ProcProcessTable.h"
+#include "support/FakeTree.h"
 #include "support/RecordingSleeper.h"
 #include "system/ProcessReader.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <unistd.h>
@@ -18,13 +18,13 @@ const double ticksPerSecond = static_cast<double>(sysconf(_SC_CLK_TCK));
 const double pageKB = static_cast<double>(sysconf(_SC_PAGESIZE)) / 1024.0;
 
 // A proc tree that tests change between rounds.
-class FakeProc
+class FakeProc : public FakeTree
 {
 public:
-    FakeProc() { QDir(m_root.path()).mkpath(QStringLiteral("proc")); }
-    QString root() const { return m_root.path(); }
-
-    void setUptime(double seconds) { write(QStringLiteral("uptime"), QByteArray::number(seconds, 'f', 2) + " 1.00\n"); }
+    void setUptime(double seconds)
+    {
+        write(QStringLiteral("proc/uptime"), QByteArray::number(seconds, 'f', 2) + " 1.00\n");
+    }
 
     void setProcess(qint64 pid, const QByteArray &comm, quint64 userTicks, quint64 systemTicks, quint64 startTicks,
                     qint64 residentPages)
@@ -36,30 +36,16 @@ public:
         fields[12] = QByteArray::number(systemTicks);
         fields[19] = QByteArray::number(startTicks);
         fields[21] = QByteArray::number(residentPages);
-        write(QString::number(pid) + QStringLiteral("/stat"),
+        write(QStringLiteral("proc/%1/stat").arg(pid),
               QByteArray::number(pid) + " (" + comm + ") " + fields.join(' ') + "\n");
     }
 
     void setExecutable(qint64 pid, const QString &target)
     {
-        QFile::link(target, path(QString::number(pid) + QStringLiteral("/exe")));
+        QFile::link(target, root() + QStringLiteral("/proc/%1/exe").arg(pid));
     }
 
-    void write(const QString &relative, const QByteArray &content)
-    {
-        const QString file = path(relative);
-        QDir().mkpath(QFileInfo(file).path());
-        QFile out(file);
-        QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        out.write(content);
-    }
-
-    void remove(qint64 pid) { QDir(path(QString::number(pid))).removeRecursively(); }
-
-private:
-    QString path(const QString &relative) const { return m_root.filePath(QStringLiteral("proc/") + relative); }
-
-    QTemporaryDir m_root;
+    void remove(qint64 pid) { QDir(root() + QStringLiteral("/proc/%1").arg(pid)).removeRecursively(); }
 };
 
 QHash<qint64, ProcessRow> byPid(const QList<ProcessRow> &rows)
@@ -156,7 +142,7 @@ private slots:
         proc.setProcess(42, comm, 0, 0, 0, 1);
         if (!executable.isEmpty())
             proc.setExecutable(42, executable);
-        proc.write(QStringLiteral("42/cmdline"), cmdline);
+        proc.write(QStringLiteral("proc/42/cmdline"), cmdline);
         const QList<ProcessRow> rows = ProcProcessTable(proc.root()).open()->rows();
         QCOMPARE(rows.size(), 1);
         QCOMPARE(rows.first().command, command);
@@ -167,10 +153,10 @@ private slots:
         FakeProc proc;
         proc.setUptime(10);
         proc.setProcess(1, "init", 0, 0, 0, 1);
-        proc.write(QStringLiteral("2/stat"), "garbage\n");
-        proc.write(QStringLiteral("3/stat"), "3 (short) S 1 2\n");
-        proc.write(QStringLiteral("sys/stat"), "not a pid\n");
-        proc.write(QStringLiteral("4abc/stat"), "4 (x) S\n");
+        proc.write(QStringLiteral("proc/2/stat"), "garbage\n");
+        proc.write(QStringLiteral("proc/3/stat"), "3 (short) S 1 2\n");
+        proc.write(QStringLiteral("proc/sys/stat"), "not a pid\n");
+        proc.write(QStringLiteral("proc/4abc/stat"), "4 (x) S\n");
         QCOMPARE(byPid(ProcProcessTable(proc.root()).open()->rows()).keys(), QList<qint64> {1});
     }
 
