@@ -81,57 +81,48 @@ private slots:
         QCOMPARE(lines, text.isEmpty() ? 0 : 1);
     }
 
-    void temperatureReturnCodes_data()
+    // Failure: 1 the opening fails, 2 it gives a zero handle, 3 the key
+    // count's info fails, 4 its read.
+    void returnCodes_data()
     {
         QTest::addColumn<QList<SmcKey>>("keys");
-        QTest::addColumn<int>("result");
+        QTest::addColumn<int>("failure");
+        QTest::addColumn<int>("temperatures");
+        QTest::addColumn<int>("fans");
         const SmcKey sensor = sp78Key("TC0P", 48.25);
-        QTest::newRow("count from table") << QList<SmcKey> {sensor} << 1;
-        QTest::newRow("20000 keys") << QList<SmcKey> {keyCount(20000), sensor} << 1;
-        QTest::newRow("20001 keys") << QList<SmcKey> {keyCount(20001), sensor} << -6;
-        QTest::newRow("no keys") << QList<SmcKey> {keyCount(0), sensor} << -6;
-        QTest::newRow("empty count") << QList<SmcKey> {smcKey("#KEY", "ui32", {}), sensor} << -6;
-        QTest::newRow("one-byte count") << QList<SmcKey> {keyCount(3, 1), sensor} << 1;
+        QTest::newRow("count from table") << QList<SmcKey> {sensor} << 0 << 1 << 0;
+        QTest::newRow("20000 keys") << QList<SmcKey> {keyCount(20000), sensor} << 0 << 1 << 0;
+        QTest::newRow("20001 keys") << QList<SmcKey> {keyCount(20001), sensor} << 0 << -6 << 0;
+        QTest::newRow("no keys") << QList<SmcKey> {keyCount(0), sensor} << 0 << -6 << 0;
+        QTest::newRow("empty count") << QList<SmcKey> {smcKey("#KEY", "ui32", {}), sensor} << 0 << -6 << 0;
+        QTest::newRow("one-byte count") << QList<SmcKey> {keyCount(3, 1), sensor} << 0 << 1 << 0;
+        QTest::newRow("open fails") << QList<SmcKey> {sensor} << 1 << -4 << -4;
+        QTest::newRow("zero handle") << QList<SmcKey> {sensor} << 2 << -4 << -4;
+        QTest::newRow("count info fails") << QList<SmcKey> {sensor} << 3 << -5 << 0;
+        QTest::newRow("count read fails") << QList<SmcKey> {sensor} << 4 << -5 << 0;
     }
-    void temperatureReturnCodes()
+    void returnCodes()
     {
         QFETCH(QList<SmcKey>, keys);
-        QFETCH(int, result);
-        FakeSmc smc(keys);
-        std::int32_t lines = 0;
-        temperatureText(smc, &lines);
-        QCOMPARE(lines, result);
-        QCOMPARE(smc.openConnections(), 0);
-    }
-
-    void failuresBeforeEnumeration_data()
-    {
-        QTest::addColumn<int>("failure");
-        QTest::addColumn<int>("result");
-        QTest::newRow("open fails") << 0 << -4;
-        QTest::newRow("zero handle") << 1 << -4;
-        QTest::newRow("count info fails") << 2 << -5;
-        QTest::newRow("count read fails") << 3 << -5;
-    }
-    void failuresBeforeEnumeration()
-    {
         QFETCH(int, failure);
-        QFETCH(int, result);
-        FakeSmc smc({sp78Key("TC0P", 40)});
-        if (failure == 0)
-            smc.failOpen();
+        QFETCH(int, temperatures);
+        QFETCH(int, fans);
+        FakeSmc smc(keys);
         if (failure == 1)
-            smc.openWithZeroHandle();
+            smc.failOpen();
         if (failure == 2)
-            smc.failKey(smcKeyInfo, "#KEY");
+            smc.openWithZeroHandle();
         if (failure == 3)
+            smc.failKey(smcKeyInfo, "#KEY");
+        if (failure == 4)
             smc.failKey(smcReadKeyValue, "#KEY");
         char buffer[64];
         std::memset(buffer, 'x', sizeof buffer);
-        QCOMPARE(smc_copy_temperature_lines(smc, buffer, sizeof buffer), result);
-        QCOMPARE(buffer[0], '\0');
+        QCOMPARE(smc_copy_temperature_lines(smc, buffer, sizeof buffer), temperatures);
+        if (temperatures < 0)
+            QCOMPARE(buffer[0], '\0');
         QCOMPARE(smc.openConnections(), 0);
-        QCOMPARE(smc_copy_fan_lines(smc, buffer, sizeof buffer), failure < 2 ? -4 : 0);
+        QCOMPARE(smc_copy_fan_lines(smc, buffer, sizeof buffer), fans);
     }
 
     void missingBuffer()
