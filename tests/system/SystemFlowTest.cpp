@@ -1,20 +1,13 @@
-#include "machine/ThermalSampling.h"
-#include "support/FakeSmc.h"
 #include "support/FlowBench.h"
 #include "support/RecordingSleeper.h"
 #include "support/SystemMachines.h"
 #include "system/ProcessSummaryText.h"
 #include "system/SystemDiagnosticViewModel.h"
-#include "system/TemperatureSummaryText.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QSemaphore>
 #include <QTest>
-
-#include <atomic>
-#include <latch>
-#include <thread>
 
 using namespace std::chrono_literals;
 using Phase = SystemDiagnosticViewModel::Phase;
@@ -73,7 +66,8 @@ class SystemFlowTest : public QObject
 private slots:
     void walksThePacedSteps()
     {
-        Bench bench(makeFakePlatform(SystemMachines::coolAir()));
+        auto sleeper = std::make_shared<RecordingSleeper>();
+        Bench bench(makeFakePlatform(SystemMachines::coolAir()), sleeper);
         bench.model.start();
         QCOMPARE(bench.model.phase(), Phase::checking);
         bench.runToResult();
@@ -97,49 +91,9 @@ private slots:
         QCOMPARE(bench.resultAt(), done.at + 180);
         QCOMPARE(bench.model.progressText(), QStringLiteral("Temperatur- & Systemcheck abgeschlossen"));
         QCOMPARE(bench.model.phase(), Phase::result);
-    }
-
-    void measuresRoundsAndPauses()
-    {
-        auto sleeper = std::make_shared<RecordingSleeper>();
-        Bench bench(makeFakePlatform(SystemMachines::coolAir()), sleeper);
-        bench.model.start();
-        bench.runToResult();
         // Six temperature rounds 0.3 s apart and eight process rounds 0.42 s apart.
         QCOMPARE(sleeper->pauses().count(300ms), 5);
         QCOMPARE(sleeper->pauses().count(420ms), 7);
-    }
-
-    // The measurements share the sleeper and the SMC from their own threads,
-    // two checks' worth of them after a restart.
-    void sharedFakesCountEveryCall()
-    {
-        constexpr int threads = 4;
-        constexpr int rounds = 10000;
-        RecordingSleeper sleeper;
-        FakeSmc smc({sp78Key("TC0P", 48.0), sp78Key("TG0P", 44.5)});
-        readSMCTemperatureSamples(smc);
-        const int callsPerRound = smc.totalCalls();
-
-        std::vector<std::thread> workers;
-        std::atomic<int> misread = 0;
-        std::latch start(threads);
-        for (int t = 0; t < threads; ++t) {
-            workers.emplace_back([&] {
-                start.arrive_and_wait();
-                for (int round = 0; round < rounds; ++round) {
-                    sleeper.sleep(300ms);
-                    if (readSMCTemperatureSamples(smc).size() != 2)
-                        ++misread;
-                }
-            });
-        }
-        for (std::thread &worker : workers)
-            worker.join();
-        QCOMPARE(misread.load(), 0);
-        QCOMPARE(sleeper.pauses().size(), threads * rounds);
-        QCOMPARE(smc.totalCalls(), callsPerRound * (threads * rounds + 1));
-        QCOMPARE(smc.openConnections(), 0);
     }
 
     void waitsForTheSlowestMeasurement()
@@ -247,7 +201,6 @@ private slots:
 
         bench.model.copyTemperatureSummary();
         const QString temperatures = QGuiApplication::clipboard()->text();
-        QCOMPARE(temperatures, temperatureSummaryText(*bench.model.thermalReport()));
         QVERIFY2(temperatures.contains(QStringLiteral("\nTC0P | CPU Nähe | Ø 97,5 °C | max 97,5 °C | Samples 6")),
                  qPrintable(temperatures));
 

@@ -97,17 +97,6 @@ private slots:
         // Eight rounds 0.42 s apart, in the check's own time.
         QCOMPARE(harness.text(QStringLiteral("measurementLine")), QStringLiteral("Messdauer: 2,9 s · 8 Messpunkte"));
     }
-
-    void leavingTheCheckReturnsToTheCatalogue()
-    {
-        ScreenHarness harness(SystemMachines::coolAir());
-        harness.press(QStringLiteral("moduleCard_system"));
-        harness.advance(700ms);
-        harness.shell().back();
-        harness.advance(3000ms);
-        QCOMPARE(harness.shell().routeName(), QStringLiteral("selection"));
-        QCOMPARE(harness.shell().systemModel()->phaseName(), QStringLiteral("start"));
-    }
 };
 
 QTEST_MAIN(SystemScreenTest)

@@ -110,20 +110,6 @@ private slots:
         QCOMPARE(rateProcess(record(1, name, origin, average, peak, 8, note), onBattery), rating);
     }
 
-    void emptyReportIsUnavailable()
-    {
-        const ProcessLoadEvaluation evaluation = evaluateProcessLoad(report({}), true);
-        QCOMPARE(evaluation.verdict, ProcessLoadVerdict::unavailable);
-        QVERIFY(evaluation.flaggedProcesses.isEmpty());
-        QVERIFY(evaluation.relevantProcesses.isEmpty());
-        QCOMPARE(evaluation.reasons,
-                 QStringList {QStringLiteral("Die laufenden Prozesse konnten nicht zuverlässig ausgewertet werden.")});
-        QCOMPARE(evaluation.explanation,
-                 QStringLiteral("Akku- und Temperaturdiagnose bleiben nutzbar. Die Hintergrundlast "
-                                "konnte in dieser Messung jedoch nicht ausgewertet werden."));
-        QCOMPARE(label(evaluation.verdict), QStringLiteral("Hintergrundlast nicht verfügbar"));
-    }
-
     void picksRelevantProcesses_data()
     {
         QTest::addColumn<int>("rounds");
@@ -279,7 +265,15 @@ private slots:
     void summarisesAnUnavailableMeasurement()
     {
         const ProcessLoadReport empty = report({});
-        QCOMPARE(processSummaryText(empty, evaluateProcessLoad(empty, true), true),
+        const ProcessLoadEvaluation evaluation = evaluateProcessLoad(empty, true);
+        QCOMPARE(evaluation.verdict, ProcessLoadVerdict::unavailable);
+        QVERIFY(evaluation.flaggedProcesses.isEmpty());
+        QCOMPARE(evaluation.reasons,
+                 QStringList {QStringLiteral("Die laufenden Prozesse konnten nicht zuverlässig ausgewertet werden.")});
+        QCOMPARE(evaluation.explanation,
+                 QStringLiteral("Akku- und Temperaturdiagnose bleiben nutzbar. Die Hintergrundlast "
+                                "konnte in dieser Messung jedoch nicht ausgewertet werden."));
+        QCOMPARE(processSummaryText(empty, evaluation, true),
                  QStringLiteral("Quarzlinde Health Check – Akku-/Hardware-relevante Hintergrundprozesse\n"
                                 "Quelle: macOS Prozessliste (ps), mehrfach lokal gemessen\n"
                                 "Messdauer: 3,2 s\n"

@@ -123,27 +123,6 @@ private slots:
         QFETCH(QString, explanation);
         QCOMPARE(evaluateThermal(sensors, state).explanation, explanation);
     }
-
-    void oneDecimal_data()
-    {
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<double>("value");
-        QTest::addColumn<QString>("text");
-        const QLocale german(QLocale::German, QLocale::Germany);
-        const QLocale english(QLocale::English, QLocale::UnitedStates);
-        QTest::newRow("de") << german << 96.24 << "96,2";
-        QTest::newRow("en") << english << 96.24 << "96.2";
-    }
-    void oneDecimal()
-    {
-        QFETCH(QLocale, locale);
-        QFETCH(double, value);
-        QFETCH(QString, text);
-        QLocale::setDefault(locale);
-        const QString formatted = formatOneDecimal(value);
-        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        QCOMPARE(formatted, text);
-    }
 };
 
 QTEST_GUILESS_MAIN(ThermalEvaluationTest)
