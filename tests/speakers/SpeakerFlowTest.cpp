@@ -68,7 +68,6 @@ private slots:
         QVERIFY(!flow.isPlaying());
         QVERIFY(flow.awaitingAssessment());
         QCOMPARE(flow.progress(), 1.0);
-        QCOMPARE(flow.progressText(), QStringLiteral("Test des rechter lautsprecher abgeschlossen"));
         QCOMPARE(b.output->scheduled.size(), std::size_t(6));
         QVERIFY(b.output->peak(b.output->scheduled[5], 1) > 0.1f);
 
@@ -77,7 +76,6 @@ private slots:
         QCOMPARE(flow.phase(), Phase::leftSpeaker);
         QCOMPARE(flow.rightAssessment(), SpeakerAssessment::Okay);
         QCOMPARE(flow.progress(), 0.0);
-        QCOMPARE(flow.progressText(), QStringLiteral("Linker Audiokanal wird vorbereitet …"));
         QVERIFY(flow.isPlaying() && !flow.awaitingAssessment());
         b.advance(13960ms);
         QCOMPARE(b.output->scheduled[6].at - answered, 450);
@@ -104,13 +102,11 @@ private slots:
                                                     {evaluating + 1560, 0.88}, {evaluating + 2080, 1.0}};
         QCOMPARE(b.bench->progress, steps);
         QCOMPARE(b.bench->texts.last(), QStringLiteral("Diagnose abgeschlossen"));
-        QCOMPARE(flow.verdict().title, QStringLiteral("Lautsprecher-Reparatur notwendig"));
         QCOMPARE(flow.leftResult().title, QStringLiteral("Lautsprecher komplett stumm"));
 
         flow.reset();
         QCOMPARE(flow.phase(), Phase::start);
         QVERIFY(!flow.rightAssessment() && !flow.leftAssessment());
-        QCOMPARE(flow.modelName(), QStringLiteral("MacBook Pro · MacBookPro18,3"));
     }
 
     void verdictFromTheAnswers_data()

@@ -55,11 +55,6 @@ private slots:
         // The left side begins after the right one, the answer and the pause.
         QVERIFY2(left.onset > right.end + std::size_t(0.44 * 48000), qPrintable(QString::number(left.onset)));
 
-        QString gaps;
-        for (const Side *side : {&right, &left})
-            for (const double gap : side->gapsMs)
-                gaps += QString::number(gap, 'f', 2) + QLatin1Char(' ');
-        qInfo("gaps between stages (ms): %s", qPrintable(gaps));
         qInfo("longest dropout inside a stage: %.2f ms; sink ran dry mid-buffer %d times; volume stage rises %.2fx",
               std::max(right.longestDropout, left.longestDropout) / 48.0, output.underruns(), right.rampRise);
         for (const Side *side : {&right, &left}) {
@@ -86,7 +81,6 @@ private:
         bool otherChannelSilent = true;
         // The longest run of pure silence inside a stage, in frames.
         std::size_t longestDropout = 0;
-        std::vector<double> gapsMs;
         // How much louder the volume stage ends than it starts.
         double rampRise = 0;
     };
@@ -130,7 +124,6 @@ private:
             std::size_t gap = 0;
             while (at + gap + 1 < sound.size() && sound[at + gap + 1] == 0.0f)
                 ++gap;
-            side.gapsMs.push_back(double(gap) / 48.0);
             at += gap;
         }
         side.end = at;

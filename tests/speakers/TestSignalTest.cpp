@@ -207,12 +207,8 @@ private slots:
         QVERIFY(std::abs(frequency(low, 0.5, 0.5 + 1 / 3.2) / tones.low - 1.0) < 0.003);
     }
 
-    void titlesAndLength()
+    void titles()
     {
-        double total = 0;
-        for (const TestSegment &stage : testSequence())
-            total += stage.duration;
-        QCOMPARE(total, 13.5);
         QCOMPARE(QString::fromUtf8(segment(2).title), QStringLiteral("Mitteltonprüfung · 300–1.800 Hz"));
         QCOMPARE(QString::fromUtf8(segment(6).title), QStringLiteral("Resonanzprüfung · Scheppern und Knacken"));
     }
