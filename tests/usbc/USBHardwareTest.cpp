@@ -295,14 +295,7 @@ private slots:
                  (QList {USBMachines::portId(1), USBMachines::portId(2), USBMachines::portId(3)}));
         QVERIFY(!report.probableControllerFailure);
         QCOMPARE(report.rawControllerCount, 4);
-    }
-
-    void identityWithoutAnything()
-    {
-        const USBMacIdentity read = USBHardwareInspector(USBMachines::unknownMachine().platform).readMacIdentity();
-        QCOMPARE(
-            read,
-            (USBMacIdentity {QStringLiteral("Unbekanntes Mac Modell"), {}, QStringLiteral("Intel"), false, false}));
+        // A machine that offers no services at all still gets a port to test.
         QCOMPARE(USBHardwareInspector(Platform {}).makeHardwareReport().expectedPortCount, 1);
     }
 };
