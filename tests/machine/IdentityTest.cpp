@@ -15,35 +15,24 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("identifier");
         QTest::addColumn<MacBookFamily>("family");
-
-        QTest::newRow("new Air known by name only") << "MacBook Air (M2, 2022)"
-                                                    << "Mac14,2" << MacBookFamily::air;
-        QTest::newRow("empty name, Pro identifier") << ""
-                                                    << "MacBookPro16,1" << MacBookFamily::pro;
-        QTest::newRow("12-inch identifier beats plain MacBook") << "MacBook"
-                                                                << "MacBook10,1" << MacBookFamily::twelveInch;
-        QTest::newRow("desktop") << "Mac mini"
-                                 << "Macmini9,1" << MacBookFamily::unsupported;
-        QTest::newRow("Neo identifier with any name") << "MacBook Pro"
-                                                      << "Mac17,5" << MacBookFamily::neo;
-        QTest::newRow("Neo by name before Pro rule") << "MacBook Neo"
-                                                     << "MacBookPro1,1" << MacBookFamily::neo;
-        QTest::newRow("Neo identifier in any case") << ""
-                                                    << "MACBOOKNEO1,1" << MacBookFamily::neo;
-        QTest::newRow("name matched without case") << "MACBOOK PRO"
-                                                   << "Mac15,3" << MacBookFamily::pro;
-        QTest::newRow("identifier prefix is case sensitive") << ""
-                                                             << "macbookpro16,1" << MacBookFamily::unsupported;
-        QTest::newRow("12 Zoll by name") << "MacBook 12 Zoll"
-                                         << "Mac99,1" << MacBookFamily::twelveInch;
-        QTest::newRow("12-inch by name") << "MacBook (Retina, 12-inch, 2017)"
-                                         << "" << MacBookFamily::twelveInch;
-        QTest::newRow("old plain MacBook") << ""
-                                           << "MacBook7,1" << MacBookFamily::macBook;
-        QTest::newRow("current notebook without name") << "Mac"
-                                                       << "Mac15,3" << MacBookFamily::unsupported;
-        QTest::newRow("unreadable identifier") << "Mac"
-                                               << "Unbekannt" << MacBookFamily::unsupported;
+        const auto row = [](const char *tag, const char *name, const char *identifier, MacBookFamily family) {
+            QTest::newRow(tag) << QString::fromUtf8(name) << QString::fromUtf8(identifier) << family;
+        };
+        using enum MacBookFamily;
+        row("new Air known by name only", "MacBook Air (M2, 2022)", "Mac14,2", air);
+        row("empty name, Pro identifier", "", "MacBookPro16,1", pro);
+        row("12-inch identifier beats plain MacBook", "MacBook", "MacBook10,1", twelveInch);
+        row("desktop", "Mac mini", "Macmini9,1", unsupported);
+        row("Neo identifier with any name", "MacBook Pro", "Mac17,5", neo);
+        row("Neo by name before Pro rule", "MacBook Neo", "MacBookPro1,1", neo);
+        row("Neo identifier in any case", "", "MACBOOKNEO1,1", neo);
+        row("name matched without case", "MACBOOK PRO", "Mac15,3", pro);
+        row("identifier prefix is case sensitive", "", "macbookpro16,1", unsupported);
+        row("12 Zoll by name", "MacBook 12 Zoll", "Mac99,1", twelveInch);
+        row("12-inch by name", "MacBook (Retina, 12-inch, 2017)", "", twelveInch);
+        row("old plain MacBook", "", "MacBook7,1", macBook);
+        row("current notebook without name", "Mac", "Mac15,3", unsupported);
+        row("unreadable identifier", "Mac", "Unbekannt", unsupported);
     }
     void detectsFamily()
     {
@@ -57,20 +46,14 @@ private slots:
     {
         QTest::addColumn<QString>("identifier");
         QTest::addColumn<QString>("name");
-        QTest::newRow("Neo") << "Mac17,5"
-                             << "MacBook Neo";
-        QTest::newRow("Pro") << "MacBookPro16,1"
-                             << "MacBook Pro";
-        QTest::newRow("Air") << "MacBookAir10,1"
-                             << "MacBook Air";
-        QTest::newRow("12-inch") << "MacBook9,1"
-                                 << "MacBook 12 Zoll";
-        QTest::newRow("plain") << "MacBook7,1"
-                               << "MacBook";
-        QTest::newRow("current") << "Mac14,2"
-                                 << "Mac";
-        QTest::newRow("unknown") << "Unbekannt"
-                                 << "Mac";
+        for (const auto &[identifier, name] : {std::pair {"Mac17,5", "MacBook Neo"},
+                                               {"MacBookPro16,1", "MacBook Pro"},
+                                               {"MacBookAir10,1", "MacBook Air"},
+                                               {"MacBook9,1", "MacBook 12 Zoll"},
+                                               {"MacBook7,1", "MacBook"},
+                                               {"Mac14,2", "Mac"},
+                                               {"Unbekannt", "Mac"}})
+            QTest::newRow(identifier) << QString::fromUtf8(identifier) << QString::fromUtf8(name);
     }
     void fallbackNames()
     {
@@ -87,63 +70,46 @@ private slots:
                  QStringLiteral("MacBookAir7,2"));
     }
 
+    // Battery, display, keyboard, USB-C and trackpad pages.
     void choosesPagesPerFamily_data()
     {
         QTest::addColumn<MacBookFamily>("family");
-        QTest::addColumn<QString>("battery");
-        QTest::addColumn<QString>("display");
-        QTest::addColumn<QString>("keyboard");
-        QTest::addColumn<QString>("usbC");
-        QTest::addColumn<QString>("trackpad");
-
-        QTest::newRow("pro") << MacBookFamily::pro << "/macbook-pro-akku-wechsel/"
-                             << "/macbook-pro-display-reparatur/"
-                             << "/macbook-tastatur-reparatur/"
-                             << "/macbook-pro-usb-c-reparatur/"
-                             << "/macbook-trackpad-reparatur/";
-        QTest::newRow("air") << MacBookFamily::air << "/macbook-air-akku-wechsel/"
-                             << "/macbook-air-display-reparatur/"
-                             << "/macbook-air-tastatur-topcase-reparatur/"
-                             << "/macbook-air-usb-c-reparatur/"
-                             << "/macbook-trackpad-reparatur/";
-        QTest::newRow("twelveInch") << MacBookFamily::twelveInch << "/macbook-12-zoll-akku-wechsel/"
-                                    << "/macbook-display-reparatur/"
-                                    << "/macbook-12-tastatur-topcase-reparatur/"
-                                    << "/macbook-12-zoll-usb-c-anschluss-ladebuchse-reparatur/"
-                                    << "/macbook-12-zoll-trackpad-reparatur/";
-        QTest::newRow("neo") << MacBookFamily::neo << "/macbook-neo-akku-wechsel/"
-                             << "/macbook-neo-display-reparatur/"
-                             << "/macbook-tastatur-reparatur/"
-                             << "/macbook-neo-usb-c-reparatur/"
-                             << "/macbook-trackpad-reparatur/";
-        QTest::newRow("macBook") << MacBookFamily::macBook << ""
-                                 << "/macbook-display-reparatur/"
-                                 << "/macbook-tastatur-reparatur/"
-                                 << "/macbook-usb-c-reparatur/"
-                                 << "/macbook-trackpad-reparatur/";
-        QTest::newRow("unsupported") << MacBookFamily::unsupported << ""
-                                     << "/macbook-display-reparatur/"
-                                     << "/macbook-tastatur-reparatur/"
-                                     << "/macbook-usb-c-reparatur/"
-                                     << "/macbook-trackpad-reparatur/";
+        QTest::addColumn<QStringList>("pages");
+        using enum MacBookFamily;
+        QTest::newRow("pro") << pro
+                             << QStringList {"/macbook-pro-akku-wechsel/", "/macbook-pro-display-reparatur/",
+                                             "/macbook-tastatur-reparatur/", "/macbook-pro-usb-c-reparatur/",
+                                             "/macbook-trackpad-reparatur/"};
+        QTest::newRow("air") << air
+                             << QStringList {"/macbook-air-akku-wechsel/", "/macbook-air-display-reparatur/",
+                                             "/macbook-air-tastatur-topcase-reparatur/",
+                                             "/macbook-air-usb-c-reparatur/", "/macbook-trackpad-reparatur/"};
+        QTest::newRow("twelveInch") << twelveInch
+                                    << QStringList {"/macbook-12-zoll-akku-wechsel/", "/macbook-display-reparatur/",
+                                                    "/macbook-12-tastatur-topcase-reparatur/",
+                                                    "/macbook-12-zoll-usb-c-anschluss-ladebuchse-reparatur/",
+                                                    "/macbook-12-zoll-trackpad-reparatur/"};
+        QTest::newRow("neo") << neo
+                             << QStringList {"/macbook-neo-akku-wechsel/", "/macbook-neo-display-reparatur/",
+                                             "/macbook-tastatur-reparatur/", "/macbook-neo-usb-c-reparatur/",
+                                             "/macbook-trackpad-reparatur/"};
+        // No battery page for the others.
+        for (const MacBookFamily family : {macBook, unsupported})
+            QTest::newRow(qPrintable(rawValue(family)))
+                << family
+                << QStringList {"", "/macbook-display-reparatur/", "/macbook-tastatur-reparatur/",
+                                "/macbook-usb-c-reparatur/", "/macbook-trackpad-reparatur/"};
     }
+
     void choosesPagesPerFamily()
     {
         QFETCH(MacBookFamily, family);
-        QFETCH(QString, battery);
-        QFETCH(QString, display);
-        QFETCH(QString, keyboard);
-        QFETCH(QString, usbC);
-        QFETCH(QString, trackpad);
-
-        const auto batteryPage = batteryRepairURL(family);
-        QCOMPARE(batteryPage.has_value(), !battery.isEmpty());
-        if (batteryPage)
-            QCOMPARE(batteryPage->path(), battery);
-        QCOMPARE(displayRepairURL(family).path(), display);
-        QCOMPARE(keyboardRepairURL(family).path(), keyboard);
-        QCOMPARE(usbCRepairURL(family).path(), usbC);
-        QCOMPARE(trackpadRepairURL(family).path(), trackpad);
+        QFETCH(QStringList, pages);
+        const auto battery = batteryRepairURL(family);
+        QCOMPARE((QStringList {battery ? battery->path() : QString(), displayRepairURL(family).path(),
+                               keyboardRepairURL(family).path(), usbCRepairURL(family).path(),
+                               trackpadRepairURL(family).path()}),
+                 pages);
     }
 
     void pagesAreAbsoluteSecureAddresses()
@@ -158,31 +124,19 @@ private slots:
         QCOMPARE(RepairPages::magSafe().path(), QStringLiteral("/macbook-magsafe-anschluss-reparatur/"));
     }
 
-    void familyNames_data()
-    {
-        QTest::addColumn<MacBookFamily>("family");
-        QTest::addColumn<QString>("raw");
-        QTest::addColumn<QString>("display");
-        QTest::newRow("pro") << MacBookFamily::pro << "pro"
-                             << "MacBook Pro";
-        QTest::newRow("air") << MacBookFamily::air << "air"
-                             << "MacBook Air";
-        QTest::newRow("twelveInch") << MacBookFamily::twelveInch << "twelveInch"
-                                    << "MacBook 12 Zoll";
-        QTest::newRow("neo") << MacBookFamily::neo << "neo"
-                             << "MacBook Neo";
-        QTest::newRow("macBook") << MacBookFamily::macBook << "macBook"
-                                 << "MacBook";
-        QTest::newRow("unsupported") << MacBookFamily::unsupported << "unsupported"
-                                     << "Nicht unterstützter Mac";
-    }
+    // The raw names are what stored results carry.
     void familyNames()
     {
-        QFETCH(MacBookFamily, family);
-        QFETCH(QString, raw);
-        QFETCH(QString, display);
-        QCOMPARE(rawValue(family), raw);
-        QCOMPARE(displayName(family), display);
+        using enum MacBookFamily;
+        QStringList raw, shown;
+        for (const MacBookFamily family : {pro, air, twelveInch, neo, macBook, unsupported}) {
+            raw << rawValue(family);
+            shown << displayName(family);
+        }
+        QCOMPARE(raw, (QStringList {"pro", "air", "twelveInch", "neo", "macBook", "unsupported"}));
+        QCOMPARE(shown,
+                 (QStringList {"MacBook Pro", "MacBook Air", "MacBook 12 Zoll", "MacBook Neo", "MacBook",
+                               "Nicht unterstützter Mac"}));
     }
 };
 

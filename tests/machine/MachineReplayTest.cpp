@@ -85,52 +85,6 @@ class MachineReplayTest : public QObject
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
 
-    // The published forms the later replays lean on; an absent value is left out.
-    void registryForms_data()
-    {
-        using namespace RealMachines;
-        QTest::addColumn<QVariantMap>("read");
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QVariant>("value");
-        QTest::newRow("ioreg -l: negative printed unsigned")
-            << registryFromIoregText("    | \"Amperage\" = 18446744073709550324") << "Amperage"
-            << QVariant(qint64(-1292));
-        QTest::newRow("ioreg: list of dictionaries")
-            << registryFromIoregText("  \"AppleRawAdapterDetails\" = "
-                                     "({\"FamilyCode\"=18446744073172697098,\"IsWireless\"=No,\"Name\"=\"pd\"})")
-            << "AppleRawAdapterDetails"
-            << QVariant(QVariantList {
-                   QVariantMap {{"FamilyCode", qint64(-536854518)}, {"IsWireless", false}, {"Name", "pd"}}});
-        QTest::newRow("ioreg: empty list") << registryFromIoregText("\"AppleRawAdapterDetails\" = ()")
-                                           << "AppleRawAdapterDetails" << QVariant(QVariantList());
-        QTest::newRow("ioreg: data") << registryFromIoregText("\"BatteryState\" = <00c3e4>") << "BatteryState"
-                                     << QVariant(QByteArray("\x00\xc3\xe4", 3));
-        QTest::newRow("ioreg: cut off") << registryFromIoregText(
-                                               "\"IOReportLegend\" = ({\"IOReportGroupName\"=\"Batter")
-                                        << "IOReportLegend" << QVariant();
-        const QByteArray plist = "<plist><array><dict><key>Amperage</key><integer>-1889</integer>"
-                                 "<key>BatteryInstalled</key><true/><key>BatteryData</key><dict><key>CycleCount</key>"
-                                 "<integer>50</integer><key>Cut</key><inte";
-        QTest::newRow("plist: signed integer") << registryFromPlist(plist) << "Amperage" << QVariant(qint64(-1889));
-        QTest::newRow("plist: cut inside a dictionary") << registryFromPlist(plist) << "BatteryData" << QVariant();
-        QTest::newRow("tree: 0 as a boolean")
-            << registryFromTree("\n├── BatteryInstalled\n│\u00a0\u00a0 └── 0\n└── Voltage\n    └── 0\n")
-            << "BatteryInstalled" << QVariant(false);
-        QTest::newRow("tree: abbreviated data")
-            << registryFromTree("\n└── RaTableRaw\n    └── {length = 32, bytes = 0x01720050 ... 060b0000 }\n")
-            << "RaTableRaw" << QVariant();
-        QTest::newRow("JSON: data placeholder")
-            << registryFromJson(R"({"BatteryState": "<data: 17 bytes>"})") << "BatteryState" << QVariant();
-    }
-    void registryForms()
-    {
-        QFETCH(QVariantMap, read);
-        QFETCH(QString, key);
-        QFETCH(QVariant, value);
-        QCOMPARE(read.value(key), value);
-        QCOMPARE(read.contains(key), value.isValid());
-    }
-
     void battery_data() { addMachineRows(QStringLiteral("battery")); }
     void battery()
     {
