@@ -5,7 +5,6 @@
 #include "support/GatedBatteryService.h"
 #include "support/ManualClock.h"
 
-#include <QSignalSpy>
 #include <QTest>
 #include <QThreadPool>
 
@@ -40,8 +39,6 @@ struct Bench
     ManualClock clock;
     BatteryDiagnosticViewModel model;
     FlowBench recorder {model, clock};
-    std::vector<Sample> &samples = recorder.progress;
-    std::vector<Sample> &phases = recorder.phases;
 };
 
 // The healthy Air whose battery is read through a service laid over its own.
@@ -69,6 +66,7 @@ private slots:
     void walksThePacedStepsBeforeTheResult()
     {
         Bench bench(makeFakePlatform(BatteryMachines::healthyAir()));
+        QCOMPARE(bench.model.progressText(), QStringLiteral("Akku-Diagnose wird vorbereitet …"));
         bench.model.start();
         QCOMPARE(bench.model.phase(), Phase::checking);
         waitForReader();
@@ -80,12 +78,12 @@ private slots:
         QCOMPARE(bench.model.phase(), Phase::result);
 
         const std::vector<Sample> expected {{0, 0.04}, {0, 0.2}, {250, 0.43}, {580, 0.66}, {930, 0.86}, {1260, 1.0}};
-        QCOMPARE(bench.samples, expected);
+        QCOMPARE(bench.recorder.progress, expected);
         const QStringList texts {"MacBook Modell wird erkannt …",     "MacBook Modell wird erkannt …",
                                  "Batteriedaten werden ausgelesen …", "Kapazität und Ladezyklen werden geprüft …",
                                  "Batteriezustand wird bewertet …",   "Akku-Diagnose abgeschlossen"};
         QCOMPARE(bench.recorder.texts, texts);
-        QCOMPARE(bench.phases.back(), (Sample {1440, static_cast<double>(Phase::result)}));
+        QCOMPARE(bench.recorder.phases.back(), (Sample {1440, static_cast<double>(Phase::result)}));
         QVERIFY(bench.model.batterySnapshot());
         QCOMPARE(bench.model.batteryEvaluation()->verdict, BatteryVerdict::good);
     }
@@ -107,29 +105,6 @@ private slots:
         QCOMPARE(bench.model.phase(), Phase::result);
     }
 
-    void leavingDuringAStepPublishesNothingLater()
-    {
-        std::shared_ptr<GatedBatteryService> gated;
-        Bench bench(healthyAirWith([&](auto real) { return gated = std::make_shared<GatedBatteryService>(real); }));
-        bench.model.start();
-        bench.advance(300ms);
-        QCOMPARE(bench.model.progress(), 0.43);
-
-        bench.model.reset();
-        QCOMPARE(bench.model.progressText(), QStringLiteral("Akku-Diagnose wird vorbereitet …"));
-        QSignalSpy progress(&bench.model, &BatteryDiagnosticViewModel::progressChanged);
-        QSignalSpy phase(&bench.model, &BatteryDiagnosticViewModel::phaseChanged);
-        QSignalSpy snapshot(&bench.model, &BatteryDiagnosticViewModel::resultsChanged);
-        gated->open();
-        waitForReader();
-        bench.advance(5s);
-
-        QCOMPARE(progress.count() + phase.count() + snapshot.count(), 0);
-        QCOMPARE(bench.model.phase(), Phase::start);
-        QVERIFY(!bench.model.batterySnapshot());
-        QVERIFY(!bench.clock.hasSleepers());
-    }
-
     void secondStartRestartsFromTheBeginning()
     {
         Bench bench(makeFakePlatform(BatteryMachines::agingPro()));
@@ -138,7 +113,7 @@ private slots:
         bench.advance(600ms);
         QCOMPARE(bench.model.progress(), 0.66);
 
-        bench.samples.clear();
+        bench.recorder.progress.clear();
         bench.model.start();
         QCOMPARE(bench.model.progress(), 0.2);
         waitForReader();
@@ -147,67 +122,38 @@ private slots:
         // Only the new check's steps, none of the old one's, counted from the restart.
         const std::vector<Sample> expected {{600, 0.04},  {600, 0.2},   {850, 0.43},
                                             {1180, 0.66}, {1530, 0.86}, {1860, 1.0}};
-        QCOMPARE(bench.samples, expected);
+        QCOMPARE(bench.recorder.progress, expected);
         QCOMPARE(bench.model.phase(), Phase::result);
         QCOMPARE(bench.model.batteryEvaluation()->verdict, BatteryVerdict::soon);
     }
 
-    void failuresShowTheirSentence_data()
+    // The desktop's sentence: power_screens and app_screens.
+    void failuresEndInTheErrorPhase_data()
     {
-        QTest::addColumn<SimulatedMachine>("machine");
+        QTest::addColumn<bool>("readerThrows");
         QTest::addColumn<QString>("message");
+        QTest::newRow("notebook whose sources say nothing")
+            << false << localizedDescription(BatteryReaderError::systemProfilerFailed);
+        QTest::newRow("reader throws") << true << QString();
+    }
 
-        QTest::newRow("desktop without battery")
-            << BatteryMachines::desktop()
-            << QStringLiteral(
-                   "Keine interne MacBook Batterie wurde gefunden. Die App ist für MacBook, MacBook Air, MacBook "
-                   "Pro und MacBook Neo vorgesehen.");
+    void failuresEndInTheErrorPhase()
+    {
+        QFETCH(bool, readerThrows);
+        QFETCH(QString, message);
 
         SimulatedMachine silentNotebook;
         silentNotebook.hwModel = QStringLiteral("MacBookAir10,1");
-        QTest::newRow("notebook whose sources say nothing")
-            << silentNotebook << localizedDescription(BatteryReaderError::systemProfilerFailed);
-    }
-
-    void failuresShowTheirSentence()
-    {
-        QFETCH(SimulatedMachine, machine);
-        QFETCH(QString, message);
-
-        Bench bench(makeFakePlatform(machine));
-        bench.model.start();
-        waitForReader();
-        bench.advance(1260ms);
-
-        QCOMPARE(bench.model.phase(), Phase::error);
-        QCOMPARE(bench.model.errorMessage(), message);
-        QVERIFY(!bench.model.batterySnapshot());
-        QVERIFY(!bench.model.batteryEvaluation());
-    }
-
-    void unexpectedReaderFailureStillEndsTheCheck()
-    {
-        Bench bench(healthyAirWith([](auto) { return std::make_shared<ThrowingBatteryService>(); }));
+        Bench bench(readerThrows ? healthyAirWith([](auto) { return std::make_shared<ThrowingBatteryService>(); })
+                                 : makeFakePlatform(silentNotebook));
         bench.model.start();
         waitForReader();
         bench.advance(1500ms);
 
         QCOMPARE(bench.model.phase(), Phase::error);
-        QVERIFY(bench.model.errorMessage().isEmpty());
-    }
-
-    void checkOutlivingItsModelChangesNothing()
-    {
-        ManualClock clock;
-        auto *model = new BatteryDiagnosticViewModel(makeFakePlatform(BatteryMachines::healthyAir()), clock);
-        model->start();
-        waitForReader();
-        clock.advance(300ms);
-        delete model;
-
-        clock.advance(5s);
-        QCoreApplication::processEvents();
-        QVERIFY(!clock.hasSleepers());
+        QCOMPARE(bench.model.errorMessage(), message);
+        QVERIFY(!bench.model.batterySnapshot());
+        QVERIFY(!bench.model.batteryEvaluation());
     }
 };
 
