@@ -1,10 +1,7 @@
 #include "power/PowerDiagnosticViewModel.h"
-#include "support/BatteryMachines.h"
 #include "support/FlowBench.h"
-#include "support/GatedBatteryService.h"
 #include "support/PowerMachines.h"
 
-#include <QSignalSpy>
 #include <QTest>
 #include <QThreadPool>
 
@@ -61,41 +58,6 @@ private slots:
         QCOMPARE(bench.model.result().verdict, CustomerVerdict::Good);
         QCOMPARE(bench.model.snapshot()->adapterWatts, 94);
         QCOMPARE(bench.model.sidebarStep(), 4);
-    }
-
-    void readerFailureShowsItsSentence()
-    {
-        Bench bench(makeFakePlatform(BatteryMachines::desktop()));
-        bench.model.start();
-        bench.advance(1s);
-        QCOMPARE(bench.model.phase(), Phase::error);
-        QVERIFY(
-            bench.model.errorMessage().startsWith(QStringLiteral("Keine interne MacBook Batterie wurde gefunden.")));
-        QVERIFY(!bench.model.hasResult());
-        QCOMPARE(bench.model.sidebarStep(), 3);
-
-        bench.model.reset();
-        QCOMPARE(bench.model.phase(), Phase::start);
-        QVERIFY(bench.model.errorMessage().isEmpty());
-    }
-
-    void leavingDuringTheReadPublishesNothing()
-    {
-        Platform platform = makeFakePlatform(PowerMachines::stalledAir());
-        const auto gated = std::make_shared<GatedBatteryService>(platform.batteryService);
-        platform.batteryService = gated;
-        Bench bench(platform);
-        bench.model.start();
-        bench.recorder.advance(500ms);
-        QCOMPARE(bench.model.progress(), 0.55);
-
-        bench.model.reset();
-        QSignalSpy changes(&bench.model, &DiagnosticFlow::resultsChanged);
-        QSignalSpy phases(&bench.model, &DiagnosticFlow::phaseChanged);
-        gated->open();
-        bench.advance(2s);
-        QCOMPARE(changes.count() + phases.count(), 0);
-        QCOMPARE(bench.model.phase(), Phase::start);
     }
 };
 
