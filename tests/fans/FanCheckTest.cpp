@@ -36,18 +36,32 @@ private slots:
     {
         QTest::addColumn<SimulatedMachine>("machine");
         QTest::addColumn<CustomerVerdict>("verdict");
-        QTest::addColumn<QString>("title");
+        // Title and explanation.
+        QTest::addColumn<QStringList>("texts");
         QTest::addColumn<bool>("cleaning");
         QTest::addColumn<QStringList>("details");
 
         using enum CustomerVerdict;
-        const QMap<CustomerVerdict, QString> titles {{Good, QStringLiteral("Lüfter & Kühlung unauffällig")},
-                                                     {Notice, QStringLiteral("Kühlung arbeitet – Temperaturen erhöht")},
-                                                     {Problem, QStringLiteral("Kühlung auffällig")},
-                                                     {Unavailable, QStringLiteral("Keine Lüfterdaten verfügbar")}};
-        const auto row = [&titles](const char *tag, const SimulatedMachine &m, CustomerVerdict verdict, bool cleaning,
-                                   const QStringList &details) {
-            QTest::newRow(tag) << m << verdict << titles[verdict] << cleaning << details;
+        const QMap<CustomerVerdict, QStringList> texts {
+            {Good,
+             {"Lüfter & Kühlung unauffällig",
+              "Die erkannten Lüfter liefern plausible Drehzahlen und während der Messung bestand kein deutlicher "
+              "thermischer Warnzustand."}},
+            {Notice,
+             {"Kühlung arbeitet – Temperaturen erhöht",
+              "Die Lüfter werden erkannt und laufen, die gemessenen Temperaturen sind aber erhöht. Eine Innen- und "
+              "Kühlsystemreinigung kann sinnvoll sein."}},
+            {Problem,
+             {"Kühlung auffällig",
+              "Das MacBook ist deutlich warm, gleichzeitig wird bei den erkannten Lüftern kaum "
+              "Drehzahl gemeldet. Das sollte genauer geprüft werden."}},
+            {Unavailable,
+             {"Keine Lüfterdaten verfügbar",
+              "Bei lüfterlosen MacBooks ist das normal. Besitzt dein Modell einen Lüfter, konnte dessen Drehzahl in "
+              "dieser Messung nicht ausgelesen werden. Die Temperaturdiagnose funktioniert unabhängig davon weiter."}}};
+        const auto row = [&texts](const char *tag, const SimulatedMachine &m, CustomerVerdict verdict, bool cleaning,
+                                  const QStringList &details) {
+            QTest::newRow(tag) << m << verdict << texts[verdict] << cleaning << details;
         };
         row("90.0 °C, fan at 100.0", machine(fanKeys(0, 100.0) << cpu(90.0f), 0), Notice, true,
             {"Lüfter 1: 100 RPM", "Wärmster Sensor: 90,0 °C"});
@@ -75,14 +89,14 @@ private slots:
     {
         QFETCH(SimulatedMachine, machine);
         QFETCH(CustomerVerdict, verdict);
-        QFETCH(QString, title);
+        QFETCH(QStringList, texts);
         QFETCH(bool, cleaning);
         QFETCH(QStringList, details);
 
         const RecordingSleeper sleeper;
         const FanDiagnosticResult result = computeFanResult(makeFakePlatform(machine), sleeper);
         QCOMPARE(result.verdict, verdict);
-        QCOMPARE(result.title, title);
+        QCOMPARE((QStringList {result.title, result.explanation}), texts);
         QCOMPARE(result.cleaningRecommended, cleaning);
         QCOMPARE(result.details(), details);
         QCOMPARE(sleeper.pauses(), QList<std::chrono::milliseconds> {250ms});

@@ -1,6 +1,5 @@
 #include "fans/FanDiagnosticViewModel.h"
 #include "support/FanMachines.h"
-#include "support/FlowBench.h"
 #include "support/GatedSleeper.h"
 #include "support/ManualClock.h"
 
@@ -29,33 +28,6 @@ private slots:
     {
         // Two checks may wait in their pauses at once.
         QThreadPool::globalInstance()->setMaxThreadCount(4);
-    }
-
-    void checkRunsFromStartToResult()
-    {
-        const auto sleeper = std::make_shared<GatedSleeper>();
-        ManualClock clock;
-        FanDiagnosticViewModel model(makeFakePlatform(FanMachines::twoFanPro()), clock, sleeper);
-        FlowBench bench(model, clock);
-        model.start();
-        QCOMPARE(model.phase(), Phase::checking);
-        QCOMPARE(model.sidebarStep(), 3);
-        QVERIFY(!model.hasResult());
-        sleeper->end(0);
-        QTRY_COMPARE(model.phase(), Phase::result);
-
-        QCOMPARE(model.sidebarStep(), 4);
-        QCOMPARE(model.result().verdict, CustomerVerdict::Good);
-        QCOMPARE(model.result().fans.size(), 2);
-        const std::vector<FlowBench::Sample> progress {{0, 0.18}, {0, 1.0}};
-        QCOMPARE(bench.progress, progress);
-        QCOMPARE(bench.texts, QStringList(2, QStringLiteral("Lüfter werden gesucht …")));
-
-        model.reset();
-        QCOMPARE(model.phase(), Phase::start);
-        QCOMPARE(model.sidebarStep(), 2);
-        QCOMPARE(model.progress(), 0.0);
-        QVERIFY(!model.hasResult());
     }
 
     // The first check is overtaken by a reset or by a second start; it ends
