@@ -55,17 +55,43 @@ void finishBattery(ScreenHarness &harness)
     harness.advance(1500ms);
 }
 
-void finishSystemCheck(ScreenHarness &harness)
+// The module's card pressed and the clock moved on.
+Scene pressed(const char *module, std::chrono::milliseconds time)
 {
-    harness.press(QStringLiteral("moduleCard_system"));
-    QVERIFY(harness.advanceUntil([&harness] { return harness.shell().systemModel()->phaseName() == "result"; }));
+    return [module, time](ScreenHarness &harness) {
+        harness.press(QStringLiteral("moduleCard_") + QLatin1String(module));
+        harness.advance(time);
+    };
+}
+
+// The module's check run to its result, or its error.
+void finish(ScreenHarness &harness, const QString &module)
+{
+    harness.press(QStringLiteral("moduleCard_") + module);
+    DiagnosticFlow *flow = harness.shell().flow(module);
+    QVERIFY(harness.advanceUntil([flow] { return flow->phaseName() == "result" || flow->phaseName() == "error"; }));
     harness.advance(400ms);
+}
+
+Scene finished(const char *module)
+{
+    return [module](ScreenHarness &harness) { finish(harness, QLatin1String(module)); };
+}
+
+// The check's start section: run once, then reset.
+Scene startSection(const char *module)
+{
+    return [module](ScreenHarness &harness) {
+        finish(harness, QLatin1String(module));
+        harness.shell().flow(QLatin1String(module))->reset();
+        harness.advance(400ms);
+    };
 }
 
 // The lower part of the system result, with both lists open.
 void openSystemLists(ScreenHarness &harness)
 {
-    finishSystemCheck(harness);
+    finish(harness, QStringLiteral("system"));
     harness.press(QStringLiteral("sensorListToggle"));
     harness.press(QStringLiteral("processListToggle"));
     harness.advance(100ms);
@@ -80,20 +106,6 @@ void openSystemLists(ScreenHarness &harness)
     result->setProperty("contentY", std::clamp(summary.y() - 24, 0.0, end));
 }
 
-void finishPowerCheck(ScreenHarness &harness)
-{
-    harness.press(QStringLiteral("moduleCard_power"));
-    QVERIFY(harness.advanceUntil([&harness] { return harness.shell().powerModel()->phaseName() != "checking"; }));
-    harness.advance(400ms);
-}
-
-void finishFanCheck(ScreenHarness &harness)
-{
-    harness.press(QStringLiteral("moduleCard_fans"));
-    QVERIFY(harness.advanceUntil([&harness] { return harness.shell().fanModel()->phaseName() == "result"; }));
-    harness.advance(400ms);
-}
-
 // A fan check held in its temperature pause; it goes on once the shell, and
 // with it the check's flow, is gone.
 void holdFanCheck(ScreenHarness &harness)
@@ -106,22 +118,36 @@ void holdFanCheck(ScreenHarness &harness)
     harness.advance(400ms);
 }
 
+Scene speakers(std::chrono::milliseconds rightFor, std::chrono::milliseconds leftFor = 0ms,
+               std::chrono::milliseconds evaluatingFor = 0ms)
+{
+    return [=](ScreenHarness &harness) {
+        SpeakerScenes::open(harness, BatteryMachines::healthyAir());
+        SpeakerScenes::play(harness, rightFor);
+        if (leftFor == 0ms)
+            return;
+        SpeakerScenes::flow(harness).submitAssessment(SpeakerAssessment::Okay);
+        SpeakerScenes::play(harness, leftFor);
+        if (evaluatingFor == 0ms)
+            return;
+        SpeakerScenes::flow(harness).submitAssessment(SpeakerAssessment::Okay);
+        SpeakerScenes::play(harness, evaluatingFor);
+    };
+}
+
+Scene speakerResult(const SimulatedMachine &machine, SpeakerAssessment right, SpeakerAssessment left)
+{
+    return [=](ScreenHarness &harness) {
+        SpeakerScenes::useFakeOutput(harness, machine);
+        SpeakerScenes::answerBoth(harness, right, left);
+    };
+}
+
 SimulatedMachine withMedia(SimulatedMediaDevices devices)
 {
     SimulatedMachine machine = BatteryMachines::healthyAir();
     machine.media = std::move(devices);
     return machine;
-}
-
-MediaDiagnosticViewModel &mediaFlow(ScreenHarness &harness)
-{
-    return *qobject_cast<MediaDiagnosticViewModel *>(harness.shell().mediaModel());
-}
-
-void openMediaTest(ScreenHarness &harness)
-{
-    harness.press(QStringLiteral("moduleCard_media"));
-    harness.advance(400ms);
 }
 
 // A picture with depth and colour, as a camera would give it.
@@ -135,12 +161,14 @@ QImage cameraPicture()
     return picture;
 }
 
-void answerMedia(ScreenHarness &harness, const char *cameraAnswer, const char *microphoneAnswer)
+Scene mediaAnswers(const char *camera, const char *microphone)
 {
-    openMediaTest(harness);
-    harness.press(QString::fromLatin1(cameraAnswer));
-    harness.press(QString::fromLatin1(microphoneAnswer));
-    harness.advance(400ms);
+    return [=](ScreenHarness &harness) {
+        pressed("media", 400ms)(harness);
+        harness.press(QString::fromLatin1(camera));
+        harness.press(QString::fromLatin1(microphone));
+        harness.advance(400ms);
+    };
 }
 
 void startDisplayCheck(ScreenHarness &harness)
@@ -150,18 +178,20 @@ void startDisplayCheck(ScreenHarness &harness)
     harness.advance(400ms);
 }
 
-void answerDisplayCheck(ScreenHarness &harness, const QList<bool> &answers)
+Scene displayAnswers(const QList<bool> &answers)
 {
-    startDisplayCheck(harness);
-    for (bool issue : answers)
-        harness.press(issue ? QStringLiteral("answerIssue") : QStringLiteral("answerNoIssue"));
-    harness.advance(400ms);
+    return [answers](ScreenHarness &harness) {
+        startDisplayCheck(harness);
+        for (bool issue : answers)
+            harness.press(issue ? QStringLiteral("answerIssue") : QStringLiteral("answerNoIssue"));
+        harness.advance(400ms);
+    };
 }
 
 // The last image, enlarged; the enlarged window is saved beside the row's picture.
 void enlargeDisplayGradient(ScreenHarness &harness)
 {
-    answerDisplayCheck(harness, QList<bool>(6, false));
+    displayAnswers(QList<bool>(6, false))(harness);
     harness.press(QStringLiteral("enlargePatternButton"));
     QTest::qWait(450);
     for (QWindow *window : QGuiApplication::topLevelWindows()) {
@@ -182,16 +212,25 @@ InputDiagnosticViewModel *startInputTest(ScreenHarness &harness)
     return qobject_cast<InputDiagnosticViewModel *>(harness.shell().inputModel());
 }
 
-// Every other key of the layout, moved and clicked: the field asks for the
-// secondary click.
-void halfPressInputTest(ScreenHarness &harness)
+// Every other key of the layout (or every key), moved and clicked; with every
+// key, also the other trackpad actions.
+Scene inputTest(int keyStep, bool finished)
 {
-    InputDiagnosticViewModel *model = startInputTest(harness);
-    for (int i = 0; i < allTestKeys().size(); i += 2)
-        model->recordKeyCode(allTestKeys().at(i).code);
-    model->markPointerMoved();
-    model->markPrimaryClick();
-    harness.advance(400ms);
+    return [=](ScreenHarness &harness) {
+        InputDiagnosticViewModel *model = startInputTest(harness);
+        for (int i = 0; i < allTestKeys().size(); i += keyStep)
+            model->recordKeyCode(allTestKeys().at(i).code);
+        model->markPointerMoved();
+        model->markPrimaryClick();
+        if (keyStep == 1) {
+            model->markSecondaryClick();
+            model->markScrolled();
+            model->markMagnified();
+        }
+        if (finished)
+            harness.press(QStringLiteral("finishInputButton"));
+        harness.advance(400ms);
+    };
 }
 
 // The USB-C check on a simulated Mac, shown from its card; act moves the
@@ -210,9 +249,14 @@ Scene usbScene(USBMachine (*make)(), UsbAct act)
     };
 }
 
+void untilPhase(ScreenHarness &harness, USBCheckViewModel &flow, const char *phase, bool reached)
+{
+    QVERIFY(harness.advanceUntil([&flow, phase, reached] { return (flow.phaseName() == phase) == reached; }));
+}
+
 void toPortTest(ScreenHarness &harness, USBCheckViewModel &flow)
 {
-    QVERIFY(harness.advanceUntil([&flow] { return flow.phaseName() == "portPreparation"; }));
+    untilPhase(harness, flow, "portPreparation", true);
     flow.startPortTests();
     harness.advance(600ms);
 }
@@ -232,6 +276,24 @@ void usbReplug(ScreenHarness &harness, USBCheckViewModel &flow, ScriptedUSBHardw
     untilStatus(harness, flow, "waitingForDisconnect");
 }
 
+// On the Pro, in the port test: the charger out, then plug (if any), until status.
+Scene usbPort(void (*plug)(ScriptedUSBHardware &), const char *status)
+{
+    return usbScene(USBMachines::appleSiliconPro, [plug, status](auto &harness, auto &flow, auto &hardware) {
+        toPortTest(harness, flow);
+        hardware.unplug();
+        untilStatus(harness, flow, "waitingForConnection");
+        if (plug)
+            plug(hardware);
+        untilStatus(harness, flow, status);
+    });
+}
+
+void plugIntoPort1(ScriptedUSBHardware &hardware)
+{
+    hardware.plugInto(USBMachines::portId(1));
+}
+
 // Ports 1 and 2 pass, port 3 stays silent and is marked.
 void usbTwoPassOneFails(ScreenHarness &harness, USBCheckViewModel &flow, ScriptedUSBHardware &hardware)
 {
@@ -243,318 +305,212 @@ void usbTwoPassOneFails(ScreenHarness &harness, USBCheckViewModel &flow, Scripte
     flow.markPortDefective();
 }
 
+Scene storage(FakeStorageDevice::Setup (*make)())
+{
+    return [make](ScreenHarness &harness) { StorageScenes::finish(harness, make()); };
+}
+
+// Held while measuring; the needle swings in real time.
+Scene storageHeld(qint64 bytes)
+{
+    return [bytes](ScreenHarness &harness) {
+        StorageScenes::hold(harness, bytes);
+        QTest::qWait(700);
+    };
+}
+
 } // namespace
 
 void Tour::render_data()
 {
     QTest::addColumn<SimulatedMachine>("machine");
     QTest::addColumn<Scene>("scene");
+    const auto row = [](const char *name, const SimulatedMachine &machine, const Scene &scene) {
+        QTest::newRow(name) << machine << scene;
+    };
+    const SimulatedMachine air = BatteryMachines::healthyAir();
+    const SimulatedMachine pro = BatteryMachines::agingPro();
+    const SimulatedMachine desktop = BatteryMachines::desktop();
 
-    QTest::newRow("01-catalogue") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &) {});
-    QTest::newRow("02-battery-checking") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
+    row("01-catalogue", air, [](ScreenHarness &) {});
+    row("02-battery-checking", air, [](ScreenHarness &harness) {
         startBattery(harness);
         harness.advance(600ms);
     });
-    QTest::newRow("03-battery-good-air") << BatteryMachines::healthyAir() << Scene(finishBattery);
-    QTest::newRow("04-battery-soon-pro") << BatteryMachines::agingPro() << Scene(finishBattery);
-    QTest::newRow("05-battery-replace-old-pro") << BatteryMachines::wornOutPro() << Scene(finishBattery);
-    QTest::newRow("06-battery-unavailable") << BatteryMachines::sparseAir() << Scene(finishBattery);
-    QTest::newRow("07-battery-error-desktop") << BatteryMachines::desktop() << Scene(finishBattery);
-    QTest::newRow("08-legal-sheet") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
-        harness.press(QStringLiteral("topBarInfoButton"));
-    });
-    QTest::newRow("09-legal-sheet-imprint") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
+    row("03-battery-good-air", air, finishBattery);
+    row("04-battery-soon-pro", pro, finishBattery);
+    row("05-battery-replace-old-pro", BatteryMachines::wornOutPro(), finishBattery);
+    row("06-battery-unavailable", BatteryMachines::sparseAir(), finishBattery);
+    row("07-battery-error-desktop", desktop, finishBattery);
+    row("08-legal-sheet", air, [](ScreenHarness &harness) { harness.press(QStringLiteral("topBarInfoButton")); });
+    row("09-legal-sheet-imprint", air, [](ScreenHarness &harness) {
         harness.press(QStringLiteral("sidebarLegalButton"));
         QQuickItem *content = harness.find(QStringLiteral("legalContent"));
         QVERIFY(content);
         QTest::qWait(200);
         content->setProperty("contentY", content->property("contentHeight").toReal() - content->height());
     });
-    QTest::newRow("11-system-checking") << SystemMachines::coolAir() << Scene([](ScreenHarness &harness) {
-        harness.press(QStringLiteral("moduleCard_system"));
-        harness.advance(1300ms);
-    });
-    QTest::newRow("12-system-cool-air") << SystemMachines::coolAir() << Scene(finishSystemCheck);
-    QTest::newRow("13-system-cleaning-pro") << SystemMachines::overheatedPro() << Scene(finishSystemCheck);
-    QTest::newRow("14-system-cleaning-pro-lists") << SystemMachines::overheatedPro() << Scene(openSystemLists);
-    QTest::newRow("15-system-without-smc") << SystemMachines::withoutSmc() << Scene(finishSystemCheck);
-    QTest::newRow("16-system-without-smc-lists") << SystemMachines::withoutSmc() << Scene(openSystemLists);
-    QTest::newRow("17-battery-markup") << SystemMachines::markup() << Scene(finishBattery);
-    QTest::newRow("18-system-markup-lists") << SystemMachines::markup() << Scene(openSystemLists);
-    QTest::newRow("20-power-start") << PowerMachines::chargingPro() << Scene([](ScreenHarness &harness) {
-        finishPowerCheck(harness);
-        harness.shell().powerModel()->reset();
-        harness.advance(400ms);
-    });
-    QTest::newRow("21-power-checking") << PowerMachines::chargingPro() << Scene([](ScreenHarness &harness) {
-        harness.press(QStringLiteral("moduleCard_power"));
-        harness.advance(600ms);
-    });
-    QTest::newRow("22-power-good") << PowerMachines::chargingPro() << Scene(finishPowerCheck);
-    QTest::newRow("23-power-notice") << PowerMachines::fullAir() << Scene(finishPowerCheck);
-    QTest::newRow("24-power-problem") << PowerMachines::stalledAir() << Scene(finishPowerCheck);
-    QTest::newRow("25-power-unavailable") << PowerMachines::unpluggedPro() << Scene(finishPowerCheck);
-    QTest::newRow("26-power-error") << BatteryMachines::desktop() << Scene(finishPowerCheck);
-    QTest::newRow("30-fans-start") << FanMachines::twoFanPro() << Scene([](ScreenHarness &harness) {
-        finishFanCheck(harness);
-        harness.shell().fanModel()->reset();
-        harness.advance(400ms);
-    });
-    QTest::newRow("31-fans-checking") << FanMachines::twoFanPro() << Scene(holdFanCheck);
-    QTest::newRow("32-fans-good-pro") << FanMachines::twoFanPro() << Scene(finishFanCheck);
-    QTest::newRow("33-fans-notice-pro") << FanMachines::hotTwoFanPro() << Scene(finishFanCheck);
-    QTest::newRow("34-fans-problem-pro") << FanMachines::stalledTwoFanPro() << Scene(finishFanCheck);
-    QTest::newRow("35-fans-unavailable-air") << FanMachines::fanlessAir() << Scene(finishFanCheck);
-    QTest::newRow("36-fans-good-desktop") << FanMachines::desktop() << Scene(finishFanCheck);
-    QTest::newRow("37-fans-nothing-readable") << BatteryMachines::desktop() << Scene(finishFanCheck);
-    QTest::newRow("50-speakers-start") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
+    row("11-system-checking", SystemMachines::coolAir(), pressed("system", 1300ms));
+    row("12-system-cool-air", SystemMachines::coolAir(), finished("system"));
+    row("13-system-cleaning-pro", SystemMachines::overheatedPro(), finished("system"));
+    row("14-system-cleaning-pro-lists", SystemMachines::overheatedPro(), openSystemLists);
+    row("15-system-without-smc", SystemMachines::withoutSmc(), finished("system"));
+    row("16-system-without-smc-lists", SystemMachines::withoutSmc(), openSystemLists);
+    row("17-battery-markup", SystemMachines::markup(), finishBattery);
+    row("18-system-markup-lists", SystemMachines::markup(), openSystemLists);
+    row("20-power-start", PowerMachines::chargingPro(), startSection("power"));
+    row("21-power-checking", PowerMachines::chargingPro(), pressed("power", 600ms));
+    row("22-power-good", PowerMachines::chargingPro(), finished("power"));
+    row("23-power-notice", PowerMachines::fullAir(), finished("power"));
+    row("24-power-problem", PowerMachines::stalledAir(), finished("power"));
+    row("25-power-unavailable", PowerMachines::unpluggedPro(), finished("power"));
+    row("26-power-error", desktop, finished("power"));
+    row("30-fans-start", FanMachines::twoFanPro(), startSection("fans"));
+    row("31-fans-checking", FanMachines::twoFanPro(), holdFanCheck);
+    row("32-fans-good-pro", FanMachines::twoFanPro(), finished("fans"));
+    row("33-fans-notice-pro", FanMachines::hotTwoFanPro(), finished("fans"));
+    row("34-fans-problem-pro", FanMachines::stalledTwoFanPro(), finished("fans"));
+    row("35-fans-unavailable-air", FanMachines::fanlessAir(), finished("fans"));
+    row("36-fans-good-desktop", FanMachines::desktop(), finished("fans"));
+    row("37-fans-nothing-readable", desktop, finished("fans"));
+    row("50-speakers-start", air, [](ScreenHarness &harness) {
         SpeakerScenes::open(harness, BatteryMachines::healthyAir());
         SpeakerScenes::flow(harness).reset();
         harness.advance(100ms);
     });
-    QTest::newRow("51-speakers-right-playing") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
-        SpeakerScenes::open(harness, BatteryMachines::healthyAir());
-        SpeakerScenes::play(harness, 6500ms);
-    });
-    QTest::newRow("52-speakers-right-asking") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
-        SpeakerScenes::open(harness, BatteryMachines::healthyAir());
-        SpeakerScenes::play(harness, 13600ms);
-    });
-    QTest::newRow("53-speakers-left-preparing") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
-        SpeakerScenes::open(harness, BatteryMachines::healthyAir());
-        SpeakerScenes::play(harness, 13600ms);
-        SpeakerScenes::flow(harness).submitAssessment(SpeakerAssessment::Okay);
-        SpeakerScenes::play(harness, 200ms);
-    });
-    QTest::newRow("54-speakers-no-output") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
+    row("51-speakers-right-playing", air, speakers(6500ms));
+    row("52-speakers-right-asking", air, speakers(13600ms));
+    row("53-speakers-left-preparing", air, speakers(13600ms, 200ms));
+    row("54-speakers-no-output", air, [](ScreenHarness &harness) {
         FakeSpeakerOutput *output = SpeakerScenes::useFakeOutput(harness, BatteryMachines::healthyAir());
         output->channels.reset();
         output->startFailure = QStringLiteral("Es wurde kein Audio-Ausgabegerät gefunden.");
         harness.press(QStringLiteral("moduleCard_speakers"));
         SpeakerScenes::play(harness, 100ms);
     });
-    QTest::newRow("55-speakers-mono-output") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
+    row("55-speakers-mono-output", air, [](ScreenHarness &harness) {
         SpeakerScenes::useFakeOutput(harness, BatteryMachines::healthyAir())->channels = 1;
         harness.press(QStringLiteral("moduleCard_speakers"));
         SpeakerScenes::play(harness, 100ms);
     });
-    QTest::newRow("56-speakers-evaluating") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
-        SpeakerScenes::open(harness, BatteryMachines::healthyAir());
-        SpeakerScenes::play(harness, 13600ms);
-        SpeakerScenes::flow(harness).submitAssessment(SpeakerAssessment::Okay);
-        SpeakerScenes::play(harness, 14000ms);
-        SpeakerScenes::flow(harness).submitAssessment(SpeakerAssessment::Okay);
-        SpeakerScenes::play(harness, 1100ms);
-    });
-    QTest::newRow("57-speakers-result-good") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
-        SpeakerScenes::useFakeOutput(harness, BatteryMachines::healthyAir());
-        SpeakerScenes::answerBoth(harness, SpeakerAssessment::Okay, SpeakerAssessment::Okay);
-    });
-    QTest::newRow("58-speakers-result-issue-pro") << BatteryMachines::agingPro() << Scene([](ScreenHarness &harness) {
-        SpeakerScenes::useFakeOutput(harness, BatteryMachines::agingPro());
-        SpeakerScenes::answerBoth(harness, SpeakerAssessment::AudioIssue, SpeakerAssessment::Okay);
-    });
-    QTest::newRow("59-speakers-result-silent-unknown")
-        << BatteryMachines::desktop() << Scene([](ScreenHarness &harness) {
-               SimulatedMachine unknown = BatteryMachines::desktop();
-               unknown.hwModel.reset();
-               SpeakerScenes::useFakeOutput(harness, unknown);
-               SpeakerScenes::answerBoth(harness, SpeakerAssessment::Okay, SpeakerAssessment::Silent);
-           });
-    QTest::newRow("70-media-start") << withMedia({.camera = true}) << Scene([](ScreenHarness &harness) {
-        openMediaTest(harness);
-        mediaFlow(harness).reset();
+    row("56-speakers-evaluating", air, speakers(13600ms, 14000ms, 1100ms));
+    row("57-speakers-result-good", air, speakerResult(air, SpeakerAssessment::Okay, SpeakerAssessment::Okay));
+    row("58-speakers-result-issue-pro", pro,
+        speakerResult(pro, SpeakerAssessment::AudioIssue, SpeakerAssessment::Okay));
+    SimulatedMachine unknown = desktop;
+    unknown.hwModel.reset();
+    row("59-speakers-result-silent-unknown", desktop,
+        speakerResult(unknown, SpeakerAssessment::Okay, SpeakerAssessment::Silent));
+    row("70-media-start", withMedia({.camera = true}), [](ScreenHarness &harness) {
+        pressed("media", 400ms)(harness);
+        harness.shell().mediaModel()->reset();
         harness.advance(400ms);
     });
     // Video is drawn only on a real window system: the tour_camera test renders this one under Xvfb.
-    QTest::newRow("71-media-camera-and-level") << withMedia({.camera = true}) << Scene([](ScreenHarness &harness) {
+    row("71-media-camera-and-level", withMedia({.camera = true}), [](ScreenHarness &harness) {
         if (QGuiApplication::platformName() == QLatin1String("offscreen"))
             QSKIP("video needs a real window system");
-        openMediaTest(harness);
-        auto *devices = mediaFlow(harness).findChild<FakeMediaCapture *>();
+        pressed("media", 400ms)(harness);
+        auto *devices = harness.shell().mediaModel()->findChild<FakeMediaCapture *>();
         devices->showFrame(cameraPicture());
         emit devices->levelMeasured(0.62);
         harness.press(QStringLiteral("cameraGoodAnswer"));
         harness.advance(200ms);
     });
-    QTest::newRow("72-media-no-camera-no-microphone")
-        << withMedia({.microphoneFailure = QStringLiteral("Es wurde kein Mikrofon gefunden.")}) << Scene(openMediaTest);
-    QTest::newRow("73-media-access-refused")
-        << withMedia({.camera = true, .cameraAllowed = false, .microphoneAllowed = false}) << Scene(openMediaTest);
-    QTest::newRow("74-media-good") << withMedia({.camera = true}) << Scene([](ScreenHarness &harness) {
-        answerMedia(harness, "cameraGoodAnswer", "microphoneGoodAnswer");
-    });
-    QTest::newRow("75-media-problem") << withMedia({.camera = true}) << Scene([](ScreenHarness &harness) {
-        answerMedia(harness, "cameraGoodAnswer", "microphoneBadAnswer");
-    });
-    QTest::newRow("60-display-start") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
+    row("72-media-no-camera-no-microphone",
+        withMedia({.microphoneFailure = QStringLiteral("Es wurde kein Mikrofon gefunden.")}), pressed("media", 400ms));
+    row("73-media-access-refused", withMedia({.camera = true, .cameraAllowed = false, .microphoneAllowed = false}),
+        pressed("media", 400ms));
+    row("74-media-good", withMedia({.camera = true}), mediaAnswers("cameraGoodAnswer", "microphoneGoodAnswer"));
+    row("75-media-problem", withMedia({.camera = true}), mediaAnswers("cameraGoodAnswer", "microphoneBadAnswer"));
+    row("60-display-start", air, [](ScreenHarness &harness) {
         startDisplayCheck(harness);
         harness.shell().displayModel()->reset();
         harness.advance(400ms);
     });
-    QTest::newRow("61-display-first-image") << BatteryMachines::healthyAir() << Scene(startDisplayCheck);
-    QTest::newRow("62-display-gradient-enlarged") << BatteryMachines::healthyAir() << Scene(enlargeDisplayGradient);
-    QTest::newRow("63-display-problem") << BatteryMachines::agingPro() << Scene([](ScreenHarness &harness) {
-        answerDisplayCheck(harness, {true, false, false, false, false, true, false});
-    });
-    QTest::newRow("64-display-good") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
-        answerDisplayCheck(harness, QList<bool>(7, false));
-    });
-    QTest::newRow("65-input-start") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
+    row("61-display-first-image", air, startDisplayCheck);
+    row("62-display-gradient-enlarged", air, enlargeDisplayGradient);
+    row("63-display-problem", pro, displayAnswers({true, false, false, false, false, true, false}));
+    row("64-display-good", air, displayAnswers(QList<bool>(7, false)));
+    row("65-input-start", air, [](ScreenHarness &harness) {
         startInputTest(harness)->reset();
         harness.advance(400ms);
     });
-    QTest::newRow("66-input-testing") << BatteryMachines::healthyAir()
-                                      << Scene([](ScreenHarness &harness) { startInputTest(harness); });
-    QTest::newRow("67-input-half-pressed") << BatteryMachines::healthyAir() << Scene(halfPressInputTest);
-    QTest::newRow("68-input-notice") << BatteryMachines::agingPro() << Scene([](ScreenHarness &harness) {
-        halfPressInputTest(harness);
+    row("66-input-testing", air, [](ScreenHarness &harness) { startInputTest(harness); });
+    row("67-input-half-pressed", air, inputTest(2, false));
+    row("68-input-notice", pro, [](ScreenHarness &harness) {
+        inputTest(2, false)(harness);
         harness.press(QStringLiteral("finishInputButton"));
         harness.advance(400ms);
     });
-    QTest::newRow("69-input-good") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
-        InputDiagnosticViewModel *model = startInputTest(harness);
-        for (const KeyboardTestKey &key : allTestKeys())
-            model->recordKeyCode(key.code);
-        model->markPointerMoved();
-        model->markPrimaryClick();
-        model->markSecondaryClick();
-        model->markScrolled();
-        model->markMagnified();
-        harness.press(QStringLiteral("finishInputButton"));
-        harness.advance(400ms);
-    });
-    QTest::newRow("40-usbc-intro") << BatteryMachines::healthyAir()
-                                   << usbScene(USBMachines::appleSiliconPro, [](auto &harness, auto &flow, auto &) {
-                                          harness.advance(1600ms);
-                                          flow.reset();
-                                      });
-    QTest::newRow("41-usbc-controller-scan")
-        << BatteryMachines::healthyAir() << usbScene(USBMachines::appleSiliconPro, [](auto &, auto &, auto &) {});
-    QTest::newRow("42-usbc-controller-failure")
-        << BatteryMachines::healthyAir()
-        << usbScene(USBMachines::appleSiliconProMissingPort, [](auto &harness, auto &flow, auto &) {
-               QVERIFY(harness.advanceUntil([&flow] { return flow.phaseName() != "controllerScan"; }));
-           });
-    QTest::newRow("43-usbc-preparation-pro")
-        << BatteryMachines::healthyAir()
-        << usbScene(USBMachines::appleSiliconPro, [](auto &harness, auto &flow, auto &) {
-               QVERIFY(harness.advanceUntil([&flow] { return flow.phaseName() != "controllerScan"; }));
-           });
-    QTest::newRow("43b-usbc-preparation-unknown")
-        << BatteryMachines::healthyAir()
-        << usbScene(USBMachines::unknownMachine, [](auto &harness, auto &flow, auto &) {
-               QVERIFY(harness.advanceUntil([&flow] { return flow.phaseName() != "controllerScan"; }));
-           });
-    QTest::newRow("44-usbc-waiting-for-disconnect")
-        << BatteryMachines::healthyAir()
-        << usbScene(USBMachines::appleSiliconPro, [](auto &harness, auto &flow, auto &) { toPortTest(harness, flow); });
-    QTest::newRow("44b-usbc-countdown") << BatteryMachines::healthyAir()
-                                        << usbScene(USBMachines::appleSiliconPro,
-                                                    [](auto &harness, auto &flow, auto &hardware) {
-                                                        toPortTest(harness, flow);
-                                                        hardware.unplug();
-                                                        untilStatus(harness, flow, "waitingForConnection");
-                                                        harness.advance(3100ms);
-                                                    });
-    QTest::newRow("45-usbc-checking") << BatteryMachines::healthyAir()
-                                      << usbScene(USBMachines::appleSiliconPro,
-                                                  [](auto &harness, auto &flow, auto &hardware) {
-                                                      toPortTest(harness, flow);
-                                                      hardware.unplug();
-                                                      untilStatus(harness, flow, "waitingForConnection");
-                                                      hardware.plugInto(USBMachines::portId(1));
-                                                      untilStatus(harness, flow, "checking");
-                                                  });
-    QTest::newRow("45b-usbc-success") << BatteryMachines::healthyAir()
-                                      << usbScene(USBMachines::appleSiliconPro,
-                                                  [](auto &harness, auto &flow, auto &hardware) {
-                                                      toPortTest(harness, flow);
-                                                      hardware.unplug();
-                                                      untilStatus(harness, flow, "waitingForConnection");
-                                                      hardware.plugInto(USBMachines::portId(1));
-                                                      untilStatus(harness, flow, "success");
-                                                  });
-    QTest::newRow("46-usbc-already-tested")
-        << BatteryMachines::healthyAir()
-        << usbScene(USBMachines::appleSiliconPro, [](auto &harness, auto &flow, auto &hardware) {
-               toPortTest(harness, flow);
-               usbReplug(harness, flow, hardware, 1);
-               hardware.unplug();
-               untilStatus(harness, flow, "waitingForConnection");
-               hardware.plugInto(USBMachines::portId(1));
-               untilStatus(harness, flow, "alreadyTested");
-           });
-    QTest::newRow("46b-usbc-wrong-power-source")
-        << BatteryMachines::healthyAir()
-        << usbScene(USBMachines::appleSiliconPro, [](auto &harness, auto &flow, auto &hardware) {
-               toPortTest(harness, flow);
-               hardware.unplug();
-               untilStatus(harness, flow, "waitingForConnection");
-               hardware.plugElsewhere();
-               untilStatus(harness, flow, "wrongPowerSource");
-           });
-    QTest::newRow("47-usbc-timed-out") << BatteryMachines::healthyAir()
-                                       << usbScene(USBMachines::appleSiliconPro,
-                                                   [](auto &harness, auto &flow, auto &hardware) {
-                                                       toPortTest(harness, flow);
-                                                       hardware.unplug();
-                                                       untilStatus(harness, flow, "timedOut");
-                                                   });
-    QTest::newRow("48-usbc-evaluating")
-        << BatteryMachines::healthyAir()
-        << usbScene(USBMachines::appleSiliconPro, [](auto &harness, auto &flow, auto &hardware) {
-               usbTwoPassOneFails(harness, flow, hardware);
-               QVERIFY(harness.advanceUntil([&flow] { return flow.evaluationProgress() >= 0.3; }));
-           });
-    QTest::newRow("49-usbc-result-one-failed")
-        << BatteryMachines::healthyAir()
-        << usbScene(USBMachines::appleSiliconPro, [](auto &harness, auto &flow, auto &hardware) {
-               usbTwoPassOneFails(harness, flow, hardware);
-               QVERIFY(harness.advanceUntil([&flow] { return flow.phaseName() == "result"; }));
-           });
-    QTest::newRow("49b-usbc-result-intel")
-        << BatteryMachines::healthyAir()
-        << usbScene(USBMachines::intelPro, [](auto &harness, auto &flow, auto &hardware) {
-               toPortTest(harness, flow);
-               for (int port = 0; port < 4; ++port) {
-                   hardware.unplug();
-                   untilStatus(harness, flow, "waitingForConnection");
-                   hardware.plugElsewhere(96);
-                   untilStatus(harness, flow, "success");
-                   harness.advance(900ms);
-               }
-               QVERIFY(harness.advanceUntil([&flow] { return flow.phaseName() == "result"; }));
-           });
-    QTest::newRow("80-storage-start") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
+    row("69-input-good", air, inputTest(1, true));
+    row("40-usbc-intro", air, usbScene(USBMachines::appleSiliconPro, [](auto &harness, auto &flow, auto &) {
+            harness.advance(1600ms);
+            flow.reset();
+        }));
+    row("41-usbc-controller-scan", air, usbScene(USBMachines::appleSiliconPro, [](auto &, auto &, auto &) {}));
+    const UsbAct scanned = [](auto &harness, auto &flow, auto &) {
+        untilPhase(harness, flow, "controllerScan", false);
+    };
+    row("42-usbc-controller-failure", air, usbScene(USBMachines::appleSiliconProMissingPort, scanned));
+    row("43-usbc-preparation-pro", air, usbScene(USBMachines::appleSiliconPro, scanned));
+    row("43b-usbc-preparation-unknown", air, usbScene(USBMachines::unknownMachine, scanned));
+    row("44-usbc-waiting-for-disconnect", air,
+        usbScene(USBMachines::appleSiliconPro, [](auto &harness, auto &flow, auto &) { toPortTest(harness, flow); }));
+    row("44b-usbc-countdown", air,
+        usbScene(USBMachines::appleSiliconPro, [](auto &harness, auto &flow, auto &hardware) {
+            toPortTest(harness, flow);
+            hardware.unplug();
+            untilStatus(harness, flow, "waitingForConnection");
+            harness.advance(3100ms);
+        }));
+    row("45-usbc-checking", air, usbPort(plugIntoPort1, "checking"));
+    row("45b-usbc-success", air, usbPort(plugIntoPort1, "success"));
+    row("46-usbc-already-tested", air,
+        usbScene(USBMachines::appleSiliconPro, [](auto &harness, auto &flow, auto &hardware) {
+            toPortTest(harness, flow);
+            usbReplug(harness, flow, hardware, 1);
+            hardware.unplug();
+            untilStatus(harness, flow, "waitingForConnection");
+            hardware.plugInto(USBMachines::portId(1));
+            untilStatus(harness, flow, "alreadyTested");
+        }));
+    row("46b-usbc-wrong-power-source", air,
+        usbPort([](ScriptedUSBHardware &hardware) { hardware.plugElsewhere(); }, "wrongPowerSource"));
+    row("47-usbc-timed-out", air, usbPort(nullptr, "timedOut"));
+    row("48-usbc-evaluating", air,
+        usbScene(USBMachines::appleSiliconPro, [](auto &harness, auto &flow, auto &hardware) {
+            usbTwoPassOneFails(harness, flow, hardware);
+            QVERIFY(harness.advanceUntil([&flow] { return flow.evaluationProgress() >= 0.3; }));
+        }));
+    row("49-usbc-result-one-failed", air,
+        usbScene(USBMachines::appleSiliconPro, [](auto &harness, auto &flow, auto &hardware) {
+            usbTwoPassOneFails(harness, flow, hardware);
+            untilPhase(harness, flow, "result", true);
+        }));
+    row("49b-usbc-result-intel", air, usbScene(USBMachines::intelPro, [](auto &harness, auto &flow, auto &hardware) {
+            toPortTest(harness, flow);
+            for (int port = 0; port < 4; ++port) {
+                hardware.unplug();
+                untilStatus(harness, flow, "waitingForConnection");
+                hardware.plugElsewhere(96);
+                untilStatus(harness, flow, "success");
+                harness.advance(900ms);
+            }
+            untilPhase(harness, flow, "result", true);
+        }));
+    row("80-storage-start", air, [](ScreenHarness &harness) {
         StorageScenes::finish(harness, StorageMachines::roomyVerified());
         harness.shell().storageModel()->reset();
         harness.advance(400ms);
     });
-    QTest::newRow("81-storage-measuring-sweep") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
-        StorageScenes::hold(harness, 0);
-        // The needle swings in real time.
-        QTest::qWait(700);
-    });
-    QTest::newRow("82-storage-measuring-speed") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
-        StorageScenes::hold(harness, qint64(32) << 20);
-        QTest::qWait(700);
-    });
-    QTest::newRow("83-storage-good") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
-        StorageScenes::finish(harness, StorageMachines::roomyVerified());
-    });
-    QTest::newRow("84-storage-notice") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
-        StorageScenes::finish(harness, StorageMachines::tightVolume());
-    });
-    QTest::newRow("85-storage-problem-full")
-        << BatteryMachines::healthyAir()
-        << Scene([](ScreenHarness &harness) { StorageScenes::finish(harness, StorageMachines::nearlyFull()); });
-    QTest::newRow("86-storage-problem-smart")
-        << BatteryMachines::healthyAir()
-        << Scene([](ScreenHarness &harness) { StorageScenes::finish(harness, StorageMachines::failingDrive()); });
-    QTest::newRow("87-storage-error") << BatteryMachines::healthyAir() << Scene([](ScreenHarness &harness) {
-        StorageScenes::finish(harness, StorageMachines::fullVolume());
-    });
+    row("81-storage-measuring-sweep", air, storageHeld(0));
+    row("82-storage-measuring-speed", air, storageHeld(qint64(32) << 20));
+    row("83-storage-good", air, storage(StorageMachines::roomyVerified));
+    row("84-storage-notice", air, storage(StorageMachines::tightVolume));
+    row("85-storage-problem-full", air, storage(StorageMachines::nearlyFull));
+    row("86-storage-problem-smart", air, storage(StorageMachines::failingDrive));
+    row("87-storage-error", air, storage(StorageMachines::fullVolume));
 }
 
 void Tour::render()
