@@ -2,6 +2,7 @@
 #include "machine/BatteryReaderError.h"
 #include "support/BatteryMachines.h"
 #include "support/FlowBench.h"
+#include "support/FlowSignals.h"
 #include "support/GatedBatteryService.h"
 #include "support/ManualClock.h"
 
@@ -103,6 +104,22 @@ private slots:
         QTRY_COMPARE(bench.model.progress(), 1.0);
         bench.advance(180ms);
         QCOMPARE(bench.model.phase(), Phase::result);
+    }
+
+    // A read that comes back after the user left publishes nothing.
+    void leavingDuringAStepPublishesNothingLater()
+    {
+        std::shared_ptr<GatedBatteryService> gated;
+        Bench bench(healthyAirWith([&](auto real) { return gated = std::make_shared<GatedBatteryService>(real); }));
+        bench.model.start();
+        bench.advance(300ms);
+        bench.model.reset();
+        FlowSignals published(&bench.model);
+        gated->open();
+        waitForReader();
+        bench.advance(5s);
+        QCOMPARE(published.seen, 0);
+        QVERIFY(!bench.model.batterySnapshot());
     }
 
     void secondStartRestartsFromTheBeginning()
