@@ -1,6 +1,8 @@
 #include "display/DisplayDiagnosticViewModel.h"
 #include "machine/RepairPages.h"
 #include "support/BatteryMachines.h"
+#include "support/FlowSignals.h"
+#include "support/GatedBatteryService.h"
 #include "support/ManualClock.h"
 
 #include <QKeyEvent>
@@ -108,6 +110,23 @@ private slots:
         QCOMPARE(model.index(), 0);
         QVERIFY(model.issues().isEmpty());
         QCOMPARE(model.family(), family);
+    }
+
+    // A family read that comes back after the user left publishes nothing.
+    void leavingDuringTheReadPublishesNothing()
+    {
+        Platform platform = makeFakePlatform(BatteryMachines::healthyAir());
+        const auto gated = std::make_shared<GatedBatteryService>(platform.batteryService);
+        platform.batteryService = gated;
+        ManualClock clock;
+        DisplayDiagnosticViewModel model(platform, clock);
+        model.start();
+        model.reset();
+        FlowSignals published(&model);
+        gated->open();
+        waitForRead();
+        QCOMPARE(published.seen, 0);
+        QCOMPARE(model.family(), MacBookFamily::unsupported);
     }
 
     // Its place and title: display_screens.
