@@ -1,5 +1,8 @@
 #include "power/PowerDiagnosticViewModel.h"
+#include "support/BatteryMachines.h"
 #include "support/FlowBench.h"
+#include "support/FlowSignals.h"
+#include "support/GatedBatteryService.h"
 #include "support/PowerMachines.h"
 
 #include <QTest>
@@ -58,6 +61,23 @@ private slots:
         QCOMPARE(bench.model.result().verdict, CustomerVerdict::Good);
         QCOMPARE(bench.model.snapshot()->adapterWatts, 94);
         QCOMPARE(bench.model.sidebarStep(), 4);
+    }
+
+    // A read that comes back after the user left publishes nothing, not even
+    // its failure, which no later pause would hold back.
+    void leavingDuringTheReadPublishesNothing()
+    {
+        Platform platform = makeFakePlatform(BatteryMachines::desktop());
+        const auto gated = std::make_shared<GatedBatteryService>(platform.batteryService);
+        platform.batteryService = gated;
+        Bench bench(platform);
+        bench.model.start();
+        bench.recorder.advance(500ms);
+        bench.model.reset();
+        FlowSignals published(&bench.model);
+        gated->open();
+        bench.advance(2s);
+        QCOMPARE(published.seen, 0);
     }
 };
 
